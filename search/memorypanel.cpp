@@ -1,0 +1,26 @@
+#include "memorypanel.h"
+
+#include "runstate.h"
+
+namespace ponderival {
+
+MemoryPanel::MemoryPanel()
+    : m_timerEnabled(idleLook.timerEnabled), m_stopCaption(idleLook.caption),
+      m_stopBackground(idleLook.background)
+{
+    for (std::size_t index = 0; index < fieldCount; ++index) {
+        m_texts.at(index) = initialTexts.at(index);
+    }
+}
+
+std::string MemoryPanel::text(Field field) const
+{
+    return m_texts.at(static_cast<std::size_t>(field));
+}
+
+void MemoryPanel::setText(Field field, std::string_view text)
+{
+    m_texts.at(static_cast<std::size_t>(field)) = text;
+}
+
+} // namespace ponderival

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The conversions between the panel's texts and numbers. They never depend on the locale: the
+// panel holds plain decimal digits whatever language the desktop speaks.
+namespace ponderival {
+
+// Reads a whole text as a decimal integer. Raises the overflow error outside the 32-bit range,
+// and the type mismatch error for anything that is not a decimal number (never a silent 0).
+[[nodiscard]] std::int32_t textToInt32(std::string_view text);
+
+// Plain digits, a leading "-" for negative values only.
+[[nodiscard]] std::string int32ToText(std::int32_t value);
+
+// Reads a whole text as a decimal number; same errors as textToInt32.
+[[nodiscard]] double textToDouble(std::string_view text);
+
+// Integral values come out exactly as int32ToText writes them: no point, no exponent.
+[[nodiscard]] std::string doubleToText(double value);
+
+} // namespace ponderival

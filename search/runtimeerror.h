@@ -1,0 +1,28 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace ponderival {
+
+// A numbered run-time error, raised by a procedure and passed back to its caller until an event
+// boundary reports it. The numbers are those users of the original program know from its reports.
+class RuntimeError : public std::runtime_error
+{
+public:
+    RuntimeError(int number, const std::string &description)
+        : std::runtime_error(description), m_number(number)
+    {
+    }
+
+    [[nodiscard]] int number() const noexcept { return m_number; }
+    [[nodiscard]] std::string description() const { return what(); }
+
+    [[nodiscard]] static RuntimeError overflow() { return {6, "Overflow"}; }
+    [[nodiscard]] static RuntimeError typeMismatch() { return {13, "Type mismatch"}; }
+
+private:
+    int m_number;
+};
+
+} // namespace ponderival

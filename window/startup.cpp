@@ -1,0 +1,85 @@
+#include "startup.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLocale>
+#include <QPalette>
+#include <QStyle>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace ponderival {
+
+namespace {
+
+constexpr auto noDisplayMessage =
+    "Ponderival: nessuno schermo disponibile. Avviare il programma in una sessione grafica "
+    "(variabile DISPLAY o WAYLAND_DISPLAY non impostata).\n";
+
+QtMessageHandler qtMessageHandler = nullptr;
+
+void reportFatalAndExit(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    qtMessageHandler(type, context, message);
+    if (type == QtFatalMsg) {
+        std::fputs("Ponderival: impossibile aprire la finestra.\n", stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+}
+
+QPalette windowsClassicPalette(QPalette palette)
+{
+    const QColor face(0xF0, 0xF0, 0xF0);
+    palette.setColor(QPalette::Window, face);
+    palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    return palette;
+}
+
+} // namespace
+
+bool displayAvailable()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const bool named = qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
+                       !qEnvironmentVariableIsEmpty("DISPLAY") ||
+                       !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (!named) {
+        std::fputs(noDisplayMessage, stderr);
+    }
+    return named;
+#else
+    return true;
+#endif
+}
+
+void exitCleanlyOnFatalMessages()
+{
+    qtMessageHandler = qInstallMessageHandler(reportFatalAndExit);
+}
+
+void configureApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Ponderival"));
+    QApplication::setApplicationVersion(QStringLiteral(PONDERIVAL_VERSION));
+    QApplication::setOrganizationName(QStringLiteral("Ponderival"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.ponderival.Ponderival"));
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+
+    // The window's faces are Windows fonts; Liberation's have the same metrics.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setPointSizeF(8.25);
+    QApplication::setFont(windowFont);
+
+    const QStyle *style = QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(windowsClassicPalette(style->standardPalette()));
+}
+
+} // namespace ponderival
