@@ -39,9 +39,12 @@ std::int32_t textToInt32(std::string_view text)
 
 std::string int32ToText(std::int32_t value)
 {
-    std::array<char, 12> digits{};
-    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    return {digits.data(), result.ptr};
+    // Eleven characters hold "-2147483648" and fit the string's own buffer, so the digits are
+    // written in place: this runs once for every house the search adds.
+    std::string text(11, '\0');
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
+    text.resize(static_cast<std::size_t>(result.ptr - text.data()));
+    return text;
 }
 
 double textToDouble(std::string_view text)

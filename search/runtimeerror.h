@@ -19,7 +19,7 @@ public:
     [[nodiscard]] std::string description() const { return what(); }
 
     [[nodiscard]] static RuntimeError overflow() { return {6, "Overflow"}; }
-    [[nodiscard]] static RuntimeError typeMismatch() { return {13, "Type mismatch"}; }
+    [[nodiscard]] static RuntimeError typeMismatch() { return {13, "Tipo non corrispondente"}; }
 
 private:
     int m_number;
