@@ -3,7 +3,6 @@
 #include "searchstep.h"
 
 #include <benchmark/benchmark.h>
-
 #include <string>
 
 using namespace ponderival;

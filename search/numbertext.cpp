@@ -15,8 +15,7 @@ using TextBuffer = std::array<char, 400>;
 
 // from_chars takes a leading "-" but no "+" or blank, and it stops at the first character it
 // cannot use; the whole text must be used, so that "12ab" is refused rather than read as 12.
-template <typename Number>
-Number parseWholeText(std::string_view text)
+template <typename Number> Number parseWholeText(std::string_view text)
 {
     Number value{};
     const char *const end = text.data() + text.size();

@@ -16,8 +16,8 @@ enum class Field : std::size_t { lblN, lblTot, lblCivico, lblTot2, lblCase };
 
 inline constexpr std::size_t fieldCount = 5;
 
-inline constexpr std::array<std::string_view, fieldCount> fieldNames{
-    "lblN", "lblTot", "lblCivico", "lblTot2", "lblCase"};
+inline constexpr std::array<std::string_view, fieldCount> fieldNames{"lblN", "lblTot", "lblCivico",
+                                                                     "lblTot2", "lblCase"};
 
 // These texts satisfy the invariants for n = 1: lblTot is 1 + ... + n and lblCivico is n + 1.
 inline constexpr std::array<std::string_view, fieldCount> initialTexts{"1", "1", "2", "1", ""};

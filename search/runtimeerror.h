@@ -12,8 +12,7 @@ class RuntimeError : public std::runtime_error
 public:
     RuntimeError(int number, const std::string &description)
         : std::runtime_error(description), m_number(number)
-    {
-    }
+    {}
 
     [[nodiscard]] int number() const noexcept { return m_number; }
     [[nodiscard]] std::string description() const { return what(); }

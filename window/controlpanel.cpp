@@ -21,8 +21,7 @@ QString toQString(std::string_view text)
 ControlPanel::ControlPanel(const std::array<QLabel *, ponderival::fieldCount> &fields,
                            QTimer &timer, QPushButton &stopButton)
     : m_fields(fields), m_timer(timer), m_stopButton(stopButton)
-{
-}
+{}
 
 QLabel &ControlPanel::label(Field field) const
 {

@@ -27,7 +27,9 @@ frmPonderival::frmPonderival(QWidget *parent)
     m_panel = std::make_unique<ControlPanel>(
         std::array{m_ui->lblN, m_ui->lblTot, m_ui->lblCivico, m_ui->lblTot2, m_ui->lblCase},
         *m_timer1, *m_ui->cmdStop);
-    m_reportError = [this](const RuntimeError &error) { showRuntimeErrorMessage(this, error); };
+    m_reportError = [this](const RuntimeError &error) {
+        showRuntimeErrorMessage(this, error);
+    };
 
     connect(m_ui->cmdStop, &QPushButton::clicked, this,
             [this] { handleEvent(ponderival::cmdStop_Click); });

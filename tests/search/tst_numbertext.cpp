@@ -12,8 +12,7 @@ using namespace ponderival;
 namespace {
 
 // The number of the run-time error the call raises, or 0 when it raises none.
-template <typename Call>
-int errorNumberOf(Call call)
+template <typename Call> int errorNumberOf(Call call)
 {
     try {
         call();

@@ -35,8 +35,7 @@ void tst_RunControl::transitions_data()
         << QByteArray("");
     QTest::newRow("Running to Idle leaves Case")
         << true
-        << QStringList{"read Timer1", "Timer1 off", R"(caption "Avanti!")",
-                       "background 0xC0FFC0"}
+        << QStringList{"read Timer1", "Timer1 off", R"(caption "Avanti!")", "background 0xC0FFC0"}
         << QByteArray("8");
 }
 
@@ -57,9 +56,11 @@ void tst_RunControl::enterRunStateWritesAllThree_data()
     QTest::addColumn<RunState>("state");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("Idle") << RunState::Idle
-                          << QStringList{"Timer1 off", R"(caption "Avanti!")", "background 0xC0FFC0"};
+                          << QStringList{"Timer1 off", R"(caption "Avanti!")",
+                                         "background 0xC0FFC0"};
     QTest::newRow("Running") << RunState::Running
-                             << QStringList{"Timer1 on", R"(caption "Stop!")", "background 0xC0C0FF"};
+                             << QStringList{"Timer1 on", R"(caption "Stop!")",
+                                            "background 0xC0C0FF"};
 }
 
 void tst_RunControl::enterRunStateWritesAllThree()

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "frmponderival.h"
+
+#include <QColor>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+// Finding the window's controls by their object names, as a user's tools would.
+namespace windowtest {
+
+template <typename Control = QWidget>
+[[nodiscard]] Control *control(const QWidget &window, const char *name)
+{
+    return window.findChild<Control *>(QString::fromLatin1(name));
+}
+
+[[nodiscard]] inline QString labelText(const QWidget &window, const char *name)
+{
+    const auto *label = control<QLabel>(window, name);
+    return label ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
+}
+
+[[nodiscard]] inline QTimer *timer1(const QWidget &window)
+{
+    return window.findChild<QTimer *>(QStringLiteral("Timer1"));
+}
+
+// A colour written as the window's description writes it: red in the low byte.
+[[nodiscard]] inline QColor fromLowByteRed(unsigned value)
+{
+    return {static_cast<int>(value & 0xFFU), static_cast<int>((value >> 8U) & 0xFFU),
+            static_cast<int>((value >> 16U) & 0xFFU)};
+}
+
+// The colour shown just inside a control's top-left corner, clear of its text and border.
+[[nodiscard]] inline QColor backgroundOf(QWidget &window, const QWidget &control)
+{
+    const QImage image = window.grab().toImage();
+    const QPoint inside = control.geometry().topLeft() + QPoint(4, control.height() - 5);
+    return image.pixelColor(inside * image.devicePixelRatio());
+}
+
+} // namespace windowtest
