@@ -1,0 +1,69 @@
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTest>
+
+// The real program started as a user starts it: with no display it must say so and end with
+// status 1, never dump core; with one it opens and keeps running until it is closed.
+class tst_Startup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void withoutDisplay_data();
+    void withoutDisplay();
+    void opensAndStaysOpen();
+
+private:
+    static QProcessEnvironment environmentWithout(const QStringList &names)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString &name : names) {
+            environment.remove(name);
+        }
+        return environment;
+    }
+};
+
+void tst_Startup::withoutDisplay_data()
+{
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no display named") << QString() << "nessuno schermo disponibile";
+    QTest::newRow("display unreachable") << ":97"
+                                         << "impossibile aprire la finestra";
+}
+
+void tst_Startup::withoutDisplay()
+{
+    QFETCH(QString, display);
+    QProcessEnvironment environment =
+        environmentWithout({"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
+    if (!display.isEmpty()) {
+        environment.insert(QStringLiteral("DISPLAY"), display);
+    }
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(PONDERIVAL_EXECUTABLE), {});
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    QFETCH(QString, message);
+    const QString errors = QString::fromUtf8(program.readAllStandardError());
+    QVERIFY2(errors.contains(message), qPrintable(errors));
+}
+
+void tst_Startup::opensAndStaysOpen()
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(PONDERIVAL_EXECUTABLE), {});
+    QVERIFY(program.waitForStarted());
+    QVERIFY2(!program.waitForFinished(1000), program.readAllStandardError().constData());
+    program.kill();
+    QVERIFY(program.waitForFinished());
+}
+
+QTEST_GUILESS_MAIN(tst_Startup)
+#include "tst_startup.moc"
