@@ -13,7 +13,6 @@ inline constexpr std::int32_t lastHouse = 10000;
 // One step of the search: advances the candidate house by one and adds the houses after it until
 // their sum reaches or passes the sum before it. At a solution it shows the street length and
 // halts the run. Raises RuntimeError (overflow) with the texts written so far left in place.
-// NOLINTNEXTLINE(readability-identifier-naming): named after its control and event.
 void cmdAvanti_Click(Panel &panel);
 
 } // namespace ponderival

@@ -15,7 +15,6 @@ class frmPonderival;
 
 // The program's one window. Its controls come from frmponderival.ui; this class only connects
 // their events to the search's procedures and reports an error that reaches an event.
-// NOLINTNEXTLINE(readability-identifier-naming): the window keeps its described name.
 class frmPonderival : public QWidget
 {
     Q_OBJECT
@@ -34,7 +33,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // NOLINTNEXTLINE(readability-identifier-naming): named after its control and event.
     void cmdEsc_Click();
     void handleEvent(void (*procedure)(ponderival::Panel &));
     void endWithError(const ponderival::RuntimeError &error);
