@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Shows, from the system calls of a real run, that the program writes no file of its own, keeps no
+# settings and opens no IP socket. Under Xvfb it also clicks Avanti!, lets the search run and
+# closes the window with Esc, which must end the program with status 0.
+set -euo pipefail
+program=$(realpath "${1:?usage: $0 PATH_TO_PONDERIVAL}")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/home/.config
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+trace() { strace -f -qq -e trace=%file,%network -e signal=none -o "$@"; }
+
+# Writes that belong to the system's libraries, not to the program: font caches and /dev/null.
+allowed='"(/dev/null|/dev/shm/[^"]*|[^"]*/\.cache/fontconfig[^"]*)"'
+
+verdict() {
+    local log=$1 bad
+    bad=$(grep -E 'socket\(AF_INET6?|sa_family=AF_INET6?' "$log" || true)
+    bad+=$(grep -v -- '= -1 ' "$log" |
+        grep -E " (open(at)?\\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)|(creat|mkdir(at)?|rename(at2?)?|unlink(at)?|(sym)?link(at)?|truncate)\\()" |
+        grep -v -E "$allowed" | grep -v -F "\"$XDG_RUNTIME_DIR" || true)
+    if [ -n "$bad" ]; then
+        echo "$2: calls the program must not make:" >&2
+        echo "$bad" >&2
+        return 1
+    fi
+    echo "$2: no IP socket, no file written ($(wc -l <"$log") calls traced)"
+}
+
+QT_QPA_PLATFORM=offscreen trace "$work/offscreen.log" timeout 3 "$program" || [ $? -eq 124 ]
+verdict "$work/offscreen.log" offscreen
+
+if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
+    cat >"$work/session.sh" <<'SESSION'
+set -euo pipefail
+log=$1
+shift
+strace -f -qq -e trace=%file,%network -e signal=none -o "$log" "$@" &
+program=$!
+window=$(timeout 20 xdotool search --sync --name '^Form1')
+xdotool mousemove --window "$window" 112 148 click 1   # cmdStop: start the search
+sleep 1
+xdotool mousemove --window "$window" 208 148 click 1   # cmdEsc: close
+wait "$program"
+SESSION
+    xvfb-run -a bash "$work/session.sh" "$work/x11.log" "$program"
+    verdict "$work/x11.log" "X11 (search run, closed with Esc, status 0)"
+fi
+leftovers=$(find "$HOME" -type f -not -path '*/.cache/fontconfig/*')
+if [ -n "$leftovers" ]; then
+    echo "files left in the home folder: $leftovers" >&2
+    exit 1
+fi
