@@ -9,3 +9,4 @@ export QT_QPA_PLATFORM=offscreen
 cmake --preset ci
 cmake --build --preset ci
 ctest --preset ci
+scripts/check-package.sh build/ci

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLocale>
 #include <QPalette>
 #include <QStyle>
@@ -40,6 +41,16 @@ QPalette windowsClassicPalette(QPalette palette)
     return palette;
 }
 
+// The files are only read when a size is asked for, so this costs start-up nothing.
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 256}) {
+        icon.addFile(QStringLiteral(":/icons/ponderival-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
 } // namespace
 
 bool displayAvailable()
@@ -69,6 +80,7 @@ void configureApplication()
     QApplication::setOrganizationName(QStringLiteral("Ponderival"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ponderival.Ponderival"));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QApplication::setWindowIcon(programIcon());
 
     // The window's faces are Windows fonts; Liberation's have the same metrics.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));

@@ -1,0 +1,58 @@
+#include "benchsupport.h"
+#include "frmponderival.h"
+#include "startup.h"
+
+#include <QApplication>
+#include <QDateTime>
+
+#include <memory>
+
+// Start-up to the first painted frame and peak memory, for the program's window ("window") or for
+// a bare Qt window of the same size ("bare"). The driver passes its clock at launch in
+// PONDERIVAL_LAUNCH_NS (nanoseconds since the epoch).
+namespace {
+
+class FirstPaint : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            // Reported once the paint has finished and the frame has gone to the screen.
+            QTimer::singleShot(0, [] { report(); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static void report()
+    {
+        const qint64 launched = qEnvironmentVariable("PONDERIVAL_LAUNCH_NS").toLongLong();
+        const qint64 now = QDateTime::currentMSecsSinceEpoch() * 1000000;
+        benchsupport::print("first_paint_ms", static_cast<double>(now - launched) / 1e6);
+        benchsupport::print("peak_rss_mib", benchsupport::peakResidentMiB());
+        QCoreApplication::quit();
+    }
+    bool m_seen = false;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const bool bare = argc > 1 && QByteArrayView(argv[1]) == "bare";
+    QApplication app(argc, argv);
+    std::unique_ptr<QWidget> window;
+    if (bare) {
+        window = std::make_unique<QWidget>();
+        window->setFixedSize(314, 292);
+    } else {
+        ponderival::configureApplication();
+        window = std::make_unique<frmPonderival>();
+    }
+    FirstPaint firstPaint;
+    window->installEventFilter(&firstPaint);
+    window->show();
+    return QApplication::exec();
+}

@@ -1,0 +1,28 @@
+# shellcheck shell=bash
+# Sourced by the resource tests. A test whose tool is missing exits with 77, which CTest reports
+# as skipped; scripts/install-deps.sh test installs every one of them.
+
+require_tool() { # TOOL DEBIAN_PACKAGE
+    if ! command -v "$1" >/dev/null 2>&1; then
+        echo "SKIP: $1 is not installed (Debian package $2)"
+        exit 77
+    fi
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+expect_same() { # WHAT EXPECTED ACTUAL
+    if [ "$2" != "$3" ]; then
+        echo "FAIL: $1 is not as expected (- expected, + found):" >&2
+        diff -u <(printf '%s\n' "$2") <(printf '%s\n' "$3") | tail -n +3 >&2
+        exit 1
+    fi
+}
+
+# The value of KEY in the [Desktop Entry] group of a desktop file.
+desktop_value() { # FILE KEY
+    sed -n '/^\[Desktop Entry\]$/,/^\[/p' "$1" | sed -n "s/^$2=//p"
+}
