@@ -8,6 +8,9 @@
 // unseen cmdAvanti, then the 65,535th, which overflows and is reported.
 int main(int argc, char *argv[])
 {
+    if (!ponderival::prepareToStart()) {
+        return 1;
+    }
     QApplication app(argc, argv);
     ponderival::configureApplication();
     frmPonderival window;

@@ -42,6 +42,9 @@ private:
 int main(int argc, char *argv[])
 {
     const bool bare = argc > 1 && QByteArrayView(argv[1]) == "bare";
+    if (!ponderival::prepareToStart()) {
+        return 1;
+    }
     QApplication app(argc, argv);
     std::unique_ptr<QWidget> window;
     if (bare) {

@@ -9,6 +9,9 @@
 // the fourth halts the search (985 ticks): the tick rate achieved and the CPU it costs.
 int main(int argc, char *argv[])
 {
+    if (!ponderival::prepareToStart()) {
+        return 1;
+    }
     QApplication app(argc, argv);
     ponderival::configureApplication();
     frmPonderival window;

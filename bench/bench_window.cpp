@@ -26,6 +26,9 @@ BENCHMARK(worstStepWindow)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char *argv[])
 {
+    if (!ponderival::prepareToStart()) {
+        return 1;
+    }
     QApplication app(argc, argv);
     ponderival::configureApplication();
     frmPonderival shown;

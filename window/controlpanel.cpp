@@ -30,12 +30,23 @@ QLabel &ControlPanel::label(Field field) const
 
 std::string ControlPanel::text(Field field) const
 {
-    return label(field).text().toStdString();
+    const auto &pending = m_pendingTexts.at(static_cast<std::size_t>(field));
+    return pending ? *pending : label(field).text().toStdString();
 }
 
 void ControlPanel::setText(Field field, std::string_view text)
 {
-    label(field).setText(toQString(text));
+    m_pendingTexts.at(static_cast<std::size_t>(field)) = std::string(text);
+}
+
+void ControlPanel::commitTexts()
+{
+    for (std::size_t index = 0; index < m_pendingTexts.size(); ++index) {
+        if (auto &pending = m_pendingTexts.at(index)) {
+            m_fields.at(index)->setText(toQString(*pending));
+            pending.reset();
+        }
+    }
 }
 
 bool ControlPanel::timerEnabled() const

@@ -12,6 +12,7 @@
 
 #include <cstdlib>
 #include <exception>
+#include <optional>
 
 using ponderival::Panel;
 using ponderival::RuntimeError;
@@ -65,12 +66,18 @@ void frmPonderival::cmdEsc_Click()
 // Every event enters the search here, so no exception ever crosses Qt's event loop.
 void frmPonderival::handleEvent(void (*procedure)(Panel &))
 {
+    std::optional<RuntimeError> failure;
     try {
         procedure(*m_panel);
     } catch (const RuntimeError &error) {
-        endWithError(error);
+        failure = error;
     } catch (const std::exception &) {
-        endWithError(RuntimeError(51, "Errore interno"));
+        failure = RuntimeError(51, "Errore interno");
+    }
+    // A failed step keeps what it wrote before failing, and the report shows it behind.
+    m_panel->commitTexts();
+    if (failure) {
+        endWithError(*failure);
     }
 }
 

@@ -5,10 +5,9 @@
 
 int main(int argc, char *argv[])
 {
-    if (!ponderival::displayAvailable()) {
+    if (!ponderival::prepareToStart()) {
         return EXIT_FAILURE;
     }
-    ponderival::exitCleanlyOnFatalMessages();
     QApplication app(argc, argv);
     ponderival::configureApplication();
     frmPonderival window;

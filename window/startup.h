@@ -2,13 +2,10 @@
 
 namespace ponderival {
 
-// False when the platform would have no display to open the window on. Qt would then abort with
-// a core dump; the program says so in a sentence instead.
-[[nodiscard]] bool displayAvailable();
-
-// Qt aborts when a display is named but cannot be reached; this turns that into a clear message
-// and exit status 1.
-void exitCleanlyOnFatalMessages();
+// Runs before the application object exists. Returns false, having said why, when there is no
+// display to open the window on: Qt would abort with a core dump instead. A display that is named
+// but cannot be reached is likewise reported in a sentence, with exit status 1.
+[[nodiscard]] bool prepareToStart();
 
 // The program's identity and a look that does not depend on the desktop's theme.
 void configureApplication();

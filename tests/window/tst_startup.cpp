@@ -1,3 +1,5 @@
+#include "startup.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
@@ -12,6 +14,8 @@ private slots:
     void withoutDisplay_data();
     void withoutDisplay();
     void opensAndStaysOpen();
+    void sharedMemoryImagesOffUnlessChosen_data();
+    void sharedMemoryImagesOffUnlessChosen();
 
 private:
     static QProcessEnvironment environmentWithout(const QStringList &names)
@@ -63,6 +67,27 @@ void tst_Startup::opensAndStaysOpen()
     QVERIFY2(!program.waitForFinished(1000), program.readAllStandardError().constData());
     program.kill();
     QVERIFY(program.waitForFinished());
+}
+
+void tst_Startup::sharedMemoryImagesOffUnlessChosen_data()
+{
+    QTest::addColumn<QByteArray>("chosen");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("not chosen") << QByteArray() << QByteArray("1");
+    QTest::newRow("user keeps shared memory") << QByteArray("0") << QByteArray("0");
+}
+
+void tst_Startup::sharedMemoryImagesOffUnlessChosen()
+{
+    QFETCH(QByteArray, chosen);
+    if (chosen.isNull()) {
+        qunsetenv("QT_XCB_NO_MITSHM");
+    } else {
+        qputenv("QT_XCB_NO_MITSHM", chosen);
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QVERIFY(ponderival::prepareToStart());
+    QTEST(qgetenv("QT_XCB_NO_MITSHM"), "expected");
 }
 
 QTEST_GUILESS_MAIN(tst_Startup)
