@@ -6,8 +6,11 @@
 #include <QString>
 #include <QTimer>
 
+#include <utility>
+
 using ponderival::Colour;
 using ponderival::Field;
+using ponderival::fieldCount;
 
 namespace {
 
@@ -30,21 +33,22 @@ QLabel &ControlPanel::label(Field field) const
 
 std::string ControlPanel::text(Field field) const
 {
-    const auto &pending = m_pendingTexts.at(static_cast<std::size_t>(field));
-    return pending ? *pending : label(field).text().toStdString();
+    const auto index = static_cast<std::size_t>(field);
+    return m_pending.at(index) ? m_pendingTexts.at(index) : label(field).text().toStdString();
 }
 
 void ControlPanel::setText(Field field, std::string_view text)
 {
-    m_pendingTexts.at(static_cast<std::size_t>(field)) = std::string(text);
+    const auto index = static_cast<std::size_t>(field);
+    m_pendingTexts.at(index).assign(text);
+    m_pending.at(index) = true;
 }
 
 void ControlPanel::commitTexts()
 {
-    for (std::size_t index = 0; index < m_pendingTexts.size(); ++index) {
-        if (auto &pending = m_pendingTexts.at(index)) {
-            m_fields.at(index)->setText(toQString(*pending));
-            pending.reset();
+    for (std::size_t index = 0; index < fieldCount; ++index) {
+        if (std::exchange(m_pending.at(index), false)) {
+            m_fields.at(index)->setText(toQString(m_pendingTexts.at(index)));
         }
     }
 }

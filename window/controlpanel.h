@@ -3,7 +3,6 @@
 #include "panel.h"
 
 #include <array>
-#include <optional>
 #include <string>
 
 class QLabel;
@@ -37,7 +36,8 @@ private:
     [[nodiscard]] QLabel &label(ponderival::Field field) const;
 
     std::array<QLabel *, ponderival::fieldCount> m_fields;
-    std::array<std::optional<std::string>, ponderival::fieldCount> m_pendingTexts;
+    std::array<std::string, ponderival::fieldCount> m_pendingTexts;
+    std::array<bool, ponderival::fieldCount> m_pending{};
     QTimer &m_timer;
     QPushButton &m_stopButton;
 };

@@ -1,0 +1,171 @@
+#!/usr/bin/env python3
+"""Runs every benchmark of the program and prints one table, each figure beside the comparison
+measured in the same run. Usage: run_benchmarks.py BENCH_DIR [--runs N]."""
+
+import argparse
+import json
+import os
+import shutil
+import statistics
+import subprocess
+import tempfile
+import time
+from contextlib import contextmanager
+from pathlib import Path
+
+
+def parse_figures(output):
+    return {key: float(value) for key, value in
+            (line.split("=", 1) for line in output.splitlines() if "=" in line)}
+
+
+def run(bench, program, *args, env=None, timeout=300):
+    merged = {**os.environ, **(env or {})}
+    done = subprocess.run([str(bench / program), *args], capture_output=True, text=True,
+                          env=merged, timeout=timeout, check=True)
+    return done.stdout
+
+
+def median_of(runs, make):
+    samples = [make() for _ in range(runs)]
+    return {key: statistics.median(sample[key] for sample in samples) for key in samples[0]}
+
+
+def google_benchmark_median_us(bench, program, name, env):
+    output = run(bench, program, f"--benchmark_filter=^{name}$", "--benchmark_repetitions=9",
+                 "--benchmark_format=json", env=env)
+    rows = json.loads(output)["benchmarks"]
+    return next(row["real_time"] for row in rows if row.get("aggregate_name") == "median")
+
+
+@contextmanager
+def x_server():
+    """A private Xvfb for the runs that need a real X server, or None without one."""
+    if not shutil.which("Xvfb"):
+        yield None
+        return
+    display = next(f":{n}" for n in range(90, 200) if not Path(f"/tmp/.X11-unix/X{n}").exists())
+    server = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        for _ in range(100):
+            if Path(f"/tmp/.X11-unix/X{display[1:]}").exists():
+                break
+            time.sleep(0.05)
+        yield {"DISPLAY": display, "QT_QPA_PLATFORM": "xcb"}
+    finally:
+        server.terminate()
+        server.wait()
+
+
+@contextmanager
+def accessibility_bus(bench, x_env):
+    """A session bus with the accessibility bus on it and a listener that registers for the events
+    a screen reader hears, as for a screen-reader user."""
+    if not shutil.which("dbus-daemon"):
+        yield None
+        return
+    daemon = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    address = daemon.stdout.readline().strip()
+    env = {**x_env, "DBUS_SESSION_BUS_ADDRESS": address, "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
+    listener = subprocess.Popen([str(bench / "a11ylistener")], env={**os.environ, **env},
+                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    try:
+        if not listener.stdout.readline().startswith("listening"):
+            yield None
+            return
+        yield env
+    finally:
+        for process in (listener, daemon):
+            process.terminate()
+            process.wait()
+
+
+def tick_leg(bench, runs, env):
+    program = median_of(runs, lambda: parse_figures(run(bench, "bench_ticks", env=env)))
+    bare = median_of(runs, lambda: parse_figures(run(bench, "bench_ticks", "bare", env=env)))
+    return program, bare
+
+
+def startup(bench, runs, mode, env):
+    def once():
+        launch = {**env, "PONDERIVAL_LAUNCH_NS": str(time.time_ns())}
+        return parse_figures(run(bench, "bench_startup", mode, env=launch))
+    return median_of(runs, once)
+
+
+def measure(bench, runs):
+    offscreen = {"QT_QPA_PLATFORM": "offscreen"}
+    rows = []
+
+    def row(name, value, comparison, compared_with, target, met):
+        rows.append((name, value, comparison, compared_with, target, "yes" if met else "NO"))
+
+    window_us = google_benchmark_median_us(bench, "bench_window", "worstStepWindow", offscreen)
+    core_us = google_benchmark_median_us(bench, "bench_search", "worstStepCore", offscreen)
+    row("worst step, n = 7070 (us)", f"{window_us:.1f}", f"{core_us:.1f}", "core alone",
+        "<= 500 through the window", window_us <= 500)
+
+    legs = [("offscreen", offscreen)]
+    with x_server() as x_env:
+        if x_env:
+            legs.append(("X11", x_env))
+        for name, env in legs:
+            program, bare = tick_leg(bench, runs, env)
+            rate = program["tick_rate_percent"]
+            row(f"tick rate, {name} (% of 100/s)", f"{rate:.2f}",
+                f"{bare['tick_rate_percent']:.2f}", "bare window", ">= 99.5", rate >= 99.5)
+            if name == "X11":
+                cpu = program["cpu_percent"]
+                row("CPU running, X11, a11y off (% core)", f"{cpu:.2f}",
+                    f"{bare['cpu_percent']:.2f}", "bare window", "<= 3", cpu <= 3)
+        if x_env:
+            with accessibility_bus(bench, x_env) as a11y_env:
+                if a11y_env:
+                    program, bare = tick_leg(bench, runs, a11y_env)
+                    cpu = program["cpu_percent"]
+                    row("CPU running, X11, a11y on (% core)", f"{cpu:.2f}",
+                        f"{bare['cpu_percent']:.2f}", "bare window", "<= 3", cpu <= 3)
+
+    start_runs = max(runs * 5, 15)
+    window = startup(bench, start_runs, "window", offscreen)
+    bare = startup(bench, start_runs, "bare", offscreen)
+    text = startup(bench, start_runs, "text", offscreen)
+    for key, label in (("first_paint_ms", "start-up to first frame (ms)"),
+                       ("peak_rss_mib", "peak resident memory (MiB)")):
+        ratio = window[key] / bare[key]
+        row(label, f"{window[key]:.1f}",
+            f"{bare[key]:.1f} / {text[key]:.1f}",
+            f"bare / bare + text ({ratio:.2f}x / {window[key] / text[key]:.2f}x)",
+            "<= 1.2x bare", ratio <= 1.2)
+
+    memory = parse_figures(run(bench, "bench_memory", env=offscreen, timeout=900))
+    growth = memory["rss_after_mib"] - memory["rss_before_mib"]
+    row("memory growth, 65,535 steps (MiB)", f"{growth:.2f}", f"{memory['rss_before_mib']:.1f}",
+        "resident before", "<= 1 MB", growth <= 1.0)
+    return rows
+
+
+def print_table(rows, runs):
+    header = ("measure", "Ponderival", "comparison", "compared with", "target", "met")
+    widths = [max(len(str(cells[i])) for cells in [header, *rows]) for i in range(len(header))]
+    line = lambda cells: "| " + " | ".join(str(c).ljust(w) for c, w in zip(cells, widths)) + " |"
+    print(f"{os.cpu_count()} cores; medians of {runs} runs (start-up: {max(runs * 5, 15)} runs)")
+    print(line(header))
+    print("|" + "|".join("-" * (w + 2) for w in widths) + "|")
+    for cells in rows:
+        print(line(cells))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("bench", type=Path, help="the folder of the built benchmark programs")
+    parser.add_argument("--runs", type=int, default=3)
+    args = parser.parse_args()
+    os.environ.setdefault("XDG_RUNTIME_DIR", tempfile.mkdtemp(prefix="ponderival-bench-"))
+    print_table(measure(args.bench.resolve(), args.runs), args.runs)
+
+
+if __name__ == "__main__":
+    main()
