@@ -5,7 +5,7 @@ set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
 test_packages=(
-    libbenchmark-dev xvfb xauth at-spi2-core dbus-x11 strace python3
+    libbenchmark-dev xvfb xauth at-spi2-core dbus xdotool strace python3
     clang-format clang-tidy
     icoutils binutils-mingw-w64-x86-64 gcc-mingw-w64-x86-64
     desktop-file-utils appstream dpkg-dev file
