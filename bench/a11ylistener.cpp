@@ -24,8 +24,8 @@ int main(int argc, char *argv[])
                             QStringLiteral("org.a11y.atspi.Registry"), bus);
     for (const char *event : {"object:property-change:accessible-name", "object:state-changed",
                               "object:children-changed", "window:"}) {
-        const QDBusMessage reply = registry.call(QStringLiteral("RegisterEvent"),
-                                                 QString::fromLatin1(event));
+        const QDBusMessage reply =
+            registry.call(QStringLiteral("RegisterEvent"), QString::fromLatin1(event));
         if (reply.type() == QDBusMessage::ErrorMessage) {
             std::fprintf(stderr, "RegisterEvent %s: %s\n", event, qPrintable(reply.errorMessage()));
             return 1;

@@ -27,7 +27,9 @@ Leg programLeg(frmPonderival &window)
     benchsupport::placeBefore(window, 203);
     benchsupport::setLabel(window, "lblCase", QStringLiteral("288"));
     auto *stop = benchsupport::control<QPushButton>(window, "cmdStop");
-    return {window.findChild<QTimer *>(QStringLiteral("Timer1")), [stop] { stop->click(); }};
+    return {window.findChild<QTimer *>(QStringLiteral("Timer1")), [stop] {
+                stop->click();
+            }};
 }
 
 Leg bareLeg(QWidget &window)
@@ -47,7 +49,9 @@ Leg bareLeg(QWidget &window)
             timer->stop();
         }
     });
-    return {timer, [timer] { timer->start(); }};
+    return {timer, [timer] {
+                timer->start();
+            }};
 }
 
 } // namespace
@@ -60,8 +64,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     ponderival::configureApplication();
     const bool bare = argc > 1 && QByteArrayView(argv[1]) == "bare";
-    std::unique_ptr<QWidget> window = bare ? std::make_unique<QWidget>()
-                                           : std::make_unique<frmPonderival>();
+    std::unique_ptr<QWidget> window =
+        bare ? std::make_unique<QWidget>() : std::make_unique<frmPonderival>();
     window->resize(314, 292);
     const Leg leg = bare ? bareLeg(*window) : programLeg(static_cast<frmPonderival &>(*window));
     window->show();
