@@ -39,13 +39,14 @@ log=$1
 shift
 strace -f -qq -e trace=%file,%network -e signal=none -o "$log" "$@" &
 program=$!
-window=$(timeout 20 xdotool search --sync --name '^Form1')
+window=$(timeout 20 xdotool search --sync --name '^Form1') ||
+    { echo "the window did not appear under Xvfb" >&2; exit 1; }
 xdotool mousemove --window "$window" 112 148 click 1   # cmdStop: start the search
 sleep 1
 xdotool mousemove --window "$window" 208 148 click 1   # cmdEsc: close
 wait "$program"
 SESSION
-    xvfb-run -a bash "$work/session.sh" "$work/x11.log" "$program"
+    QT_QPA_PLATFORM=xcb xvfb-run -a bash "$work/session.sh" "$work/x11.log" "$program"
     verdict "$work/x11.log" "X11 (search run, closed with Esc, status 0)"
 fi
 leftovers=$(find "$HOME" -type f -not -path '*/.cache/fontconfig/*')
