@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh run
 cmake --preset release -DPONDERIVAL_BUILD_TESTS=OFF -DPONDERIVAL_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build --preset release --target ponderival
-exec build/release/window/ponderival
+exec build/release/window/qt/ponderival

@@ -12,7 +12,7 @@ cmake --preset ci
 cmake --build --preset ci
 ctest --preset ci
 scripts/lint.sh build/ci
-scripts/check-syscalls.sh build/ci/window/ponderival
+scripts/check-syscalls.sh build/ci/window/qt/ponderival
 scripts/check-package.sh build/ci
 
 cmake --preset asan

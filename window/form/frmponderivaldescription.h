@@ -1,0 +1,138 @@
+#pragma once
+
+#include "colour.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+// The window frmPonderival as its users see it, in the units of its original description: twips,
+// 1440 to the inch and 15 to a pixel at 96 dpi. The Windows window is created from this table; the
+// Qt window keeps its Designer file, and a test holds that file to this table value by value.
+namespace ponderival::form {
+
+inline constexpr int twipsPerPixel = 15;
+
+struct Twips
+{
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct Font
+{
+    std::string_view face;
+    double points;
+    bool bold;
+};
+
+// The window stores no font of its own, so controls without one use the system's default face.
+inline constexpr Font windowFont{"MS Sans Serif", 8.25, false};
+inline constexpr Font titleFont{"Times New Roman", 14.25, true};
+inline constexpr Font tableFont{"MS Sans Serif", 12.0, true};
+inline constexpr Font buttonFont{"MS Sans Serif", 9.75, true};
+
+enum class ControlKind { Label, Button, Shape };
+
+// A transparent label shows what lies beneath it; the statement is filled with the window's own
+// face colour; the fields and the buttons have colours of their own.
+enum class Fill { None, Transparent, WindowFace, Colour };
+
+struct Control
+{
+    std::string_view name;
+    ControlKind kind;
+    Twips place;
+    std::string_view text;
+    Fill fill;
+    Colour background;
+    Font font;
+    bool wordWrap;
+    bool visible;
+    // The control whose text heads this one's column, for the fields of the table.
+    std::string_view heading;
+};
+
+struct Window
+{
+    std::string_view name;
+    std::string_view caption;
+    int width;
+    int height;
+};
+
+inline constexpr Window window{"frmPonderival", "Form1", 4710, 4380};
+
+inline constexpr Colour white{0xFFFFFF};
+inline constexpr Colour lightYellow{0xC0FFFF};
+inline constexpr Colour lightGreen{0xC0FFC0};
+inline constexpr Colour lightCyan{0xFFFFC0};
+
+inline constexpr std::string_view statement =
+    "In una strada ci sono alcune case (da 50 a 500) allineate e numerate 1,2,3,4... "
+    "consecutivamente. Fra queste c'è n'è una tale che la somma di tutti i numeri che la precedono "
+    "è uguale alla somma di tutti i numeri delle case che la seguono. Qual è il numero di questa "
+    "casa?";
+
+using enum ControlKind;
+using enum Fill;
+
+// In tab order, which is also the order of creation; the unseen controls lie outside the window.
+inline constexpr std::array controls{
+    Control{"lblN", Label, {4320, 8280, 375, 375}, "1", Colour, white, tableFont, false, false, {}},
+    Control{"lblTot", Label, {360, 1320, 1695, 375}, "1", Colour, white, tableFont, false, true,
+            "Label1"},
+    Control{"lblCivico", Label, {2280, 1320, 975, 375}, "2", Colour, lightYellow, tableFont, false,
+            true, "Label2"},
+    Control{"cmdAvanti", Button, {5640, 6840, 975, 615}, "Avanti!", None, {}, windowFont, false,
+            false, {}},
+    Control{"cmdStop", Button, {1200, 1920, 975, 615}, "Avanti!", Colour, lightGreen, buttonFont,
+            false, true, {}},
+    Control{"cmdEsc", Button, {2640, 1920, 975, 615}, "Esc", Colour, lightCyan, buttonFont, false,
+            true, {}},
+    Control{"lblTot2", Label, {12120, 3960, 1695, 375}, "1", Colour, white, tableFont, false, false,
+            {}},
+    Control{"lblCase", Label, {3360, 1320, 975, 375}, "", Colour, white, tableFont, false, true,
+            "Label3"},
+    Control{"Label1", Label, {360, 960, 1695, 375}, "Somma", Transparent, {}, tableFont, false, true,
+            {}},
+    Control{"Label2", Label, {2280, 960, 975, 375}, "Numero", Transparent, {}, tableFont, false,
+            true, {}},
+    Control{"Label3", Label, {3360, 960, 975, 375}, "Case", Transparent, {}, tableFont, false, true,
+            {}},
+    Control{"Label4_0", Label, {240, 240, 4215, 375}, "Quesito delle case numerate", Transparent,
+            {}, titleFont, false, true, {}},
+    Control{"Label4_1", Label, {240, 2760, 4215, 375},
+            "Programma realizzato dagli sviluppatori di Ponderival", Transparent, {}, windowFont,
+            false, true, {}},
+    Control{"Label5", Label, {120, 3240, 4455, 1095}, statement, WindowFace, {}, windowFont, true,
+            true, {}},
+    Control{"Label6", Label, {360, 600, 4095, 255}, "(problema ispirato da #quolsitan)",
+            Transparent, {}, windowFont, false, true, {}},
+    // The frame has no tab index; it is drawn first, beneath the labels inside it.
+    Control{"Shape1", Shape, {120, 120, 4455, 3015}, {}, None, {}, windowFont, false, true, {}},
+};
+
+[[nodiscard]] constexpr std::optional<Control> findControl(std::string_view name)
+{
+    for (const Control &control : controls) {
+        if (control.name == name) {
+            return control;
+        }
+    }
+    return std::nullopt;
+}
+
+// Whole pixels at 96 dpi: every place in the description is a multiple of 15 twips.
+[[nodiscard]] constexpr int pixels(int twips)
+{
+    return twips / twipsPerPixel;
+}
+
+static_assert(findControl("cmdStop").has_value() && !findControl("Timer1").has_value());
+static_assert(pixels(window.width) == 314 && pixels(window.height) == 292);
+
+} // namespace ponderival::form
