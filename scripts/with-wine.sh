@@ -11,8 +11,9 @@ fi
 
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/ponderival-wine.XXXXXX")
 export WINEPREFIX WINEDEBUG=-all WINEARCH=win64
-# No Mono or Gecko installer dialogs: nothing here needs .NET or a browser engine.
-export WINEDLLOVERRIDES="mscoree,mshtml=;${WINEDLLOVERRIDES:-}"
+# No Mono or Gecko installer dialogs: nothing here needs .NET or a browser engine. No desktop
+# entries either: a shortcut made under Wine must not become a menu entry of this machine.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;${WINEDLLOVERRIDES:-}"
 finish() {
     wineserver -k >/dev/null 2>&1 || true
     wineserver -w >/dev/null 2>&1 || true
@@ -22,6 +23,12 @@ trap finish EXIT
 
 # Making the prefix takes seconds; done once here, it does not count against the first test.
 wineboot -i >/dev/null 2>&1
+# A Windows desktop has Times New Roman; a new prefix has none, and its title would fall back to a
+# sans face. Liberation Serif has the same metrics. Xvfb runs no window manager, so Wine's windows
+# are left unmanaged rather than waiting on one at every close.
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f \
+    >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wineserver -w
 status=0
 "$@" || status=$?

@@ -2,9 +2,10 @@
 
 #include "memorypanel.h"
 
-#include <QStringList>
-
+#include <array>
+#include <string>
 #include <utility>
+#include <vector>
 
 // A panel in memory that also writes down every read and write, in order, so tests can check the
 // exact sequence a procedure performs on the controls.
@@ -13,47 +14,55 @@ class RecordingPanel final : public ponderival::Panel
 public:
     [[nodiscard]] std::string text(ponderival::Field field) const override
     {
-        m_log << QStringLiteral("read %1").arg(name(field));
+        m_log.push_back("read " + name(field));
         return m_state.text(field);
     }
     void setText(ponderival::Field field, std::string_view text) override
     {
-        m_log << QStringLiteral("write %1 \"%2\"").arg(name(field), toQString(text));
+        m_log.push_back("write " + name(field) + " \"" + std::string(text) + '"');
         m_state.setText(field, text);
     }
     [[nodiscard]] bool timerEnabled() const override
     {
-        m_log << QStringLiteral("read Timer1");
+        m_log.emplace_back("read Timer1");
         return m_state.timerEnabled();
     }
     void setTimerEnabled(bool enabled) override
     {
-        m_log << QStringLiteral("Timer1 %1").arg(enabled ? "on" : "off");
+        m_log.emplace_back(enabled ? "Timer1 on" : "Timer1 off");
         m_state.setTimerEnabled(enabled);
     }
     void setStopCaption(std::string_view caption) override
     {
-        m_log << QStringLiteral("caption \"%1\"").arg(toQString(caption));
+        m_log.push_back("caption \"" + std::string(caption) + '"');
         m_state.setStopCaption(caption);
     }
     void setStopBackground(ponderival::Colour background) override
     {
-        m_log << QStringLiteral("background 0x%1")
-                     .arg(QString::number(background.value, 16).toUpper().rightJustified(6, '0'));
+        m_log.push_back("background 0x" + hex6(background.value));
         m_state.setStopBackground(background);
     }
 
     // The state behind the log, for setting up a scene without recording it.
     [[nodiscard]] ponderival::MemoryPanel &state() { return m_state; }
-    [[nodiscard]] QStringList takeLog() { return std::exchange(m_log, {}); }
+    [[nodiscard]] std::vector<std::string> takeLog() { return std::exchange(m_log, {}); }
 
 private:
-    static QString name(ponderival::Field field) { return toQString(ponderival::fieldName(field)); }
-    static QString toQString(std::string_view text)
+    static std::string name(ponderival::Field field)
     {
-        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        return std::string(ponderival::fieldName(field));
+    }
+    // Six upper-case hex digits, as the colour is written in the window's description.
+    static std::string hex6(std::uint32_t value)
+    {
+        constexpr std::string_view digits = "0123456789ABCDEF";
+        std::string text(6, '0');
+        for (auto place = text.rbegin(); place != text.rend(); ++place, value >>= 4U) {
+            *place = digits.at(value & 0xFU);
+        }
+        return text;
     }
 
     ponderival::MemoryPanel m_state;
-    mutable QStringList m_log;
+    mutable std::vector<std::string> m_log;
 };

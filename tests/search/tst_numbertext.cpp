@@ -1,15 +1,24 @@
 #include "checkedint32.h"
 #include "numbertext.h"
+#include "rowname.h"
 #include "runtimeerror.h"
 
-#include <QTest>
-
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <limits>
+#include <string_view>
+
+// The panel's texts and 32-bit arithmetic, with the edges of the 32-bit range and the texts the
+// program must refuse rather than read as 0.
 
 using namespace ponderival;
 
 namespace {
+
+using rowname::PrintTo;
+
+constexpr std::int32_t int32Max = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t int32Min = std::numeric_limits<std::int32_t>::min();
 
 // The number of the run-time error the call raises, or 0 when it raises none.
 template <typename Call> int errorNumberOf(Call call)
@@ -22,188 +31,215 @@ template <typename Call> int errorNumberOf(Call call)
     return 0;
 }
 
-} // namespace
-
-// The panel's texts and 32-bit arithmetic, with the edges of the 32-bit range and the texts the
-// program must refuse rather than read as 0.
-class tst_NumberText : public QObject
+struct Int32Row
 {
-    Q_OBJECT
-
-private slots:
-    void textToInt32_data();
-    void textToInt32();
-    void badTextsToInt32_data();
-    void badTextsToInt32();
-    void badTextsToDouble_data() { badTexts(); }
-    void badTextsToDouble();
-    void outOfRangeTexts_data();
-    void outOfRangeTexts();
-    void doubleText_data();
-    void doubleText();
-    void checkedAdd_data();
-    void checkedAdd();
-    void checkedAddOverflows_data();
-    void checkedAddOverflows();
-    void narrowToInt32Edges();
-    void errorsCarryNumberAndDescription();
-
-private:
-    static void badTexts();
+    std::string_view name;
+    std::string_view text;
+    std::int32_t value;
 };
 
-void tst_NumberText::textToInt32_data()
+class TextToInt32 : public testing::TestWithParam<Int32Row>
 {
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<qint64>("value");
-    QTest::newRow("zero") << QByteArray("0") << qint64{0};
-    QTest::newRow("one") << QByteArray("1") << qint64{1};
-    QTest::newRow("minus one") << QByteArray("-1") << qint64{-1};
-    QTest::newRow("largest sum shown") << QByteArray("2147450880") << qint64{2147450880};
-    QTest::newRow("maximum") << QByteArray("2147483647") << qint64{2147483647};
-    QTest::newRow("minimum") << QByteArray("-2147483648") << qint64{-2147483648LL};
-    QTest::newRow("house 10000") << QByteArray("10000") << qint64{10000};
-}
+};
 
-void tst_NumberText::textToInt32()
+TEST_P(TextToInt32, ReadsAndWritesBackTheSameText)
 {
-    QFETCH(QByteArray, text);
-    QFETCH(qint64, value);
-    QCOMPARE(qint64{ponderival::textToInt32(text.toStdString())}, value);
+    const Int32Row &row = GetParam();
+    EXPECT_EQ(textToInt32(row.text), row.value);
     // Writing the number back gives the same text: the panel's texts are a fixed point.
-    QCOMPARE(QByteArray::fromStdString(int32ToText(static_cast<std::int32_t>(value))), text);
+    EXPECT_EQ(int32ToText(row.value), row.text);
 }
 
-void tst_NumberText::badTexts()
+INSTANTIATE_TEST_SUITE_P(Edges, TextToInt32,
+                         testing::Values(Int32Row{"zero", "0", 0}, Int32Row{"one", "1", 1},
+                                         Int32Row{"minus_one", "-1", -1},
+                                         Int32Row{"largest_sum_shown", "2147450880", 2147450880},
+                                         Int32Row{"maximum", "2147483647", int32Max},
+                                         Int32Row{"minimum", "-2147483648", int32Min},
+                                         Int32Row{"house_10000", "10000", 10000}),
+                         RowName{});
+
+struct TextRow
 {
-    QTest::addColumn<QByteArray>("text");
-    QTest::newRow("empty") << QByteArray("");
-    QTest::newRow("letters") << QByteArray("abc");
-    QTest::newRow("trailing letters") << QByteArray("12ab");
-    QTest::newRow("leading blank") << QByteArray(" 1");
-    QTest::newRow("trailing blank") << QByteArray("1 ");
-    QTest::newRow("plus sign") << QByteArray("+1");
-    QTest::newRow("grouping separator") << QByteArray("1,000");
-    QTest::newRow("decimal comma") << QByteArray("1,5");
-    QTest::newRow("lone minus") << QByteArray("-");
+    std::string_view name;
+    std::string_view text;
+};
+
+// Texts that are no decimal number at all: both readings refuse them with a type mismatch.
+class BadText : public testing::TestWithParam<TextRow>
+{
+};
+
+TEST_P(BadText, IsNoInt32)
+{
+    const TextRow &row = GetParam();
+    EXPECT_EQ(errorNumberOf([&] { (void)textToInt32(row.text); }), 13);
 }
 
-void tst_NumberText::badTextsToInt32_data()
+TEST_P(BadText, IsNoDouble)
 {
-    badTexts();
-    // A fraction is a decimal number, but not an integer.
-    QTest::newRow("decimal point") << QByteArray("1.5");
-    QTest::newRow("exponent") << QByteArray("1e3");
+    const TextRow &row = GetParam();
+    EXPECT_EQ(errorNumberOf([&] { (void)textToDouble(row.text); }), 13);
 }
 
-void tst_NumberText::badTextsToInt32()
+INSTANTIATE_TEST_SUITE_P(
+    Refused, BadText,
+    testing::Values(TextRow{"empty", ""}, TextRow{"letters", "abc"},
+                    TextRow{"trailing_letters", "12ab"}, TextRow{"leading_blank", " 1"},
+                    TextRow{"trailing_blank", "1 "}, TextRow{"plus_sign", "+1"},
+                    TextRow{"grouping_separator", "1,000"}, TextRow{"decimal_comma", "1,5"},
+                    TextRow{"lone_minus", "-"}),
+    RowName{});
+
+struct DoubleRow
 {
-    QFETCH(QByteArray, text);
-    QCOMPARE(errorNumberOf([&] { (void)ponderival::textToInt32(text.toStdString()); }), 13);
+    std::string_view name;
+    std::string_view text;
+    double value;
+};
+
+// A fraction or an exponent makes a decimal number, but not an integer.
+class NonIntegerText : public testing::TestWithParam<DoubleRow>
+{
+};
+
+TEST_P(NonIntegerText, IsNoInt32ButADouble)
+{
+    const DoubleRow &row = GetParam();
+    EXPECT_EQ(errorNumberOf([&] { (void)textToInt32(row.text); }), 13);
+    EXPECT_EQ(textToDouble(row.text), row.value);
 }
 
-void tst_NumberText::badTextsToDouble()
+INSTANTIATE_TEST_SUITE_P(Refused, NonIntegerText,
+                         testing::Values(DoubleRow{"decimal_point", "1.5", 1.5},
+                                         DoubleRow{"exponent", "1e3", 1000.0}),
+                         RowName{});
+
+// Digits beyond the 32-bit range: only the 32-bit reading overflows.
+class OutOfRangeText : public testing::TestWithParam<DoubleRow>
 {
-    QFETCH(QByteArray, text);
-    QCOMPARE(errorNumberOf([&] { (void)textToDouble(text.toStdString()); }), 13);
+};
+
+TEST_P(OutOfRangeText, OverflowsInt32ButNotDouble)
+{
+    const DoubleRow &row = GetParam();
+    EXPECT_EQ(errorNumberOf([&] { (void)textToInt32(row.text); }), 6);
+    EXPECT_EQ(textToDouble(row.text), row.value);
 }
 
-void tst_NumberText::outOfRangeTexts_data()
+INSTANTIATE_TEST_SUITE_P(Edges, OutOfRangeText,
+                         testing::Values(DoubleRow{"maximum_plus_1", "2147483648", 2147483648.0},
+                                         DoubleRow{"minimum_minus_1", "-2147483649", -2147483649.0},
+                                         DoubleRow{"twenty_digits", "99999999999999999999", 1e20}),
+                         RowName{});
+
+class DoubleOutOfRange : public testing::TestWithParam<TextRow>
 {
-    QTest::addColumn<QByteArray>("text");
-    QTest::newRow("maximum + 1") << QByteArray("2147483648");
-    QTest::newRow("minimum - 1") << QByteArray("-2147483649");
-    QTest::newRow("twenty digits") << QByteArray("99999999999999999999");
+};
+
+TEST_P(DoubleOutOfRange, Overflows)
+{
+    const TextRow &row = GetParam();
+    EXPECT_EQ(errorNumberOf([&] { (void)textToDouble(row.text); }), 6);
 }
 
-void tst_NumberText::outOfRangeTexts()
-{
-    QFETCH(QByteArray, text);
-    QCOMPARE(errorNumberOf([&] { (void)ponderival::textToInt32(text.toStdString()); }), 6);
-    // The same digits are a valid double: only the 32-bit reading overflows.
-    QCOMPARE(errorNumberOf([&] { (void)textToDouble(text.toStdString()); }), 0);
-    QCOMPARE(errorNumberOf([] { (void)textToDouble("1e999"); }), 6);
-}
+INSTANTIATE_TEST_SUITE_P(Edges, DoubleOutOfRange,
+                         testing::Values(TextRow{"positive", "1e999"},
+                                         TextRow{"negative", "-1e999"}),
+                         RowName{});
 
-void tst_NumberText::doubleText_data()
+class DoubleText : public testing::TestWithParam<DoubleRow>
 {
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<double>("value");
-    QTest::newRow("one") << QByteArray("1") << 1.0;
-    QTest::newRow("n past the overflow") << QByteArray("65536") << 65536.0;
-    QTest::newRow("zero") << QByteArray("0") << 0.0;
-    QTest::newRow("negative") << QByteArray("-5") << -5.0;
-    QTest::newRow("int32 maximum") << QByteArray("2147483647") << 2147483647.0;
-}
+};
 
-void tst_NumberText::doubleText()
+TEST_P(DoubleText, ReadsAndWritesBackTheSameText)
 {
-    QFETCH(QByteArray, text);
-    QFETCH(double, value);
-    QCOMPARE(textToDouble(text.toStdString()), value);
-    QCOMPARE(QByteArray::fromStdString(doubleToText(value)), text);
+    const DoubleRow &row = GetParam();
+    EXPECT_EQ(textToDouble(row.text), row.value);
+    EXPECT_EQ(doubleToText(row.value), row.text);
     // An integral float is written exactly as the integer would be.
-    QCOMPARE(doubleToText(value), int32ToText(static_cast<std::int32_t>(value)));
+    EXPECT_EQ(doubleToText(row.value), int32ToText(static_cast<std::int32_t>(row.value)));
 }
 
-void tst_NumberText::checkedAdd_data()
+INSTANTIATE_TEST_SUITE_P(Integral, DoubleText,
+                         testing::Values(DoubleRow{"one", "1", 1.0},
+                                         DoubleRow{"n_past_the_overflow", "65536", 65536.0},
+                                         DoubleRow{"zero", "0", 0.0},
+                                         DoubleRow{"negative", "-5", -5.0},
+                                         DoubleRow{"int32_maximum", "2147483647", 2147483647.0}),
+                         RowName{});
+
+TEST(DoubleToText, MinusZeroReadsAsZero)
 {
-    QTest::addColumn<int>("a");
-    QTest::addColumn<int>("b");
-    QTest::addColumn<int>("sum");
-    constexpr int max = std::numeric_limits<int>::max();
-    constexpr int min = std::numeric_limits<int>::min();
-    QTest::newRow("ordinary") << 2 << 3 << 5;
-    QTest::newRow("up to maximum") << max - 1 << 1 << max;
-    QTest::newRow("down to minimum") << min + 1 << -1 << min;
-    QTest::newRow("opposite edges") << max << min << -1;
-    QTest::newRow("last sum before overflow") << 2147385345 << 65535 << 2147450880;
+    EXPECT_EQ(doubleToText(-0.0), "0");
 }
 
-void tst_NumberText::checkedAdd()
+struct SumRow
 {
-    QFETCH(int, a);
-    QFETCH(int, b);
-    QFETCH(int, sum);
-    QCOMPARE(ponderival::checkedAdd(a, b), sum);
-    QCOMPARE(ponderival::checkedAdd(b, a), sum);
-}
+    std::string_view name;
+    std::int32_t a;
+    std::int32_t b;
+    std::int32_t sum;
+};
 
-void tst_NumberText::checkedAddOverflows_data()
+class CheckedAdd : public testing::TestWithParam<SumRow>
 {
-    QTest::addColumn<int>("a");
-    QTest::addColumn<int>("b");
-    constexpr int max = std::numeric_limits<int>::max();
-    constexpr int min = std::numeric_limits<int>::min();
-    QTest::newRow("maximum + 1") << max << 1;
-    QTest::newRow("minimum - 1") << min << -1;
-    QTest::newRow("maximum + maximum") << max << max;
-    QTest::newRow("sum at n = 65536") << 2147450880 << 65536;
-}
+};
 
-void tst_NumberText::checkedAddOverflows()
+TEST_P(CheckedAdd, AddsEitherWayRound)
 {
-    QFETCH(int, a);
-    QFETCH(int, b);
-    QCOMPARE(errorNumberOf([&] { (void)ponderival::checkedAdd(a, b); }), 6);
+    const SumRow &row = GetParam();
+    EXPECT_EQ(checkedAdd(row.a, row.b), row.sum);
+    EXPECT_EQ(checkedAdd(row.b, row.a), row.sum);
 }
 
-void tst_NumberText::narrowToInt32Edges()
+INSTANTIATE_TEST_SUITE_P(
+    InRange, CheckedAdd,
+    testing::Values(SumRow{"ordinary", 2, 3, 5}, SumRow{"up_to_maximum", int32Max - 1, 1, int32Max},
+                    SumRow{"down_to_minimum", int32Min + 1, -1, int32Min},
+                    SumRow{"opposite_edges", int32Max, int32Min, -1},
+                    SumRow{"last_sum_before_overflow", 2147385345, 65535, 2147450880}),
+    RowName{});
+
+struct OperandsRow
 {
-    QCOMPARE(narrowToInt32(2147483647LL), 2147483647);
-    QCOMPARE(narrowToInt32(-2147483648LL), std::numeric_limits<std::int32_t>::min());
-    QCOMPARE(errorNumberOf([] { (void)narrowToInt32(2147483648LL); }), 6);
-    QCOMPARE(errorNumberOf([] { (void)narrowToInt32(-2147483649LL); }), 6);
-}
+    std::string_view name;
+    std::int32_t a;
+    std::int32_t b;
+};
 
-void tst_NumberText::errorsCarryNumberAndDescription()
+class CheckedAddOverflow : public testing::TestWithParam<OperandsRow>
 {
-    QCOMPARE(RuntimeError::overflow().number(), 6);
-    QCOMPARE(QByteArray::fromStdString(RuntimeError::overflow().description()), "Overflow");
-    QCOMPARE(RuntimeError::typeMismatch().number(), 13);
-    QCOMPARE(QByteArray::fromStdString(RuntimeError::typeMismatch().description()),
-             "Tipo non corrispondente");
+};
+
+TEST_P(CheckedAddOverflow, RaisesOverflowEitherWayRound)
+{
+    const OperandsRow &row = GetParam();
+    EXPECT_EQ(errorNumberOf([&] { (void)checkedAdd(row.a, row.b); }), 6);
+    EXPECT_EQ(errorNumberOf([&] { (void)checkedAdd(row.b, row.a); }), 6);
 }
 
-QTEST_APPLESS_MAIN(tst_NumberText)
-#include "tst_numbertext.moc"
+INSTANTIATE_TEST_SUITE_P(OutOfRange, CheckedAddOverflow,
+                         testing::Values(OperandsRow{"maximum_plus_1", int32Max, 1},
+                                         OperandsRow{"minimum_minus_1", int32Min, -1},
+                                         OperandsRow{"maximum_plus_maximum", int32Max, int32Max},
+                                         OperandsRow{"sum_at_n_65536", 2147450880, 65536}),
+                         RowName{});
+
+TEST(NarrowToInt32, KeepsTheEdgesAndRefusesBeyond)
+{
+    EXPECT_EQ(narrowToInt32(2147483647LL), int32Max);
+    EXPECT_EQ(narrowToInt32(-2147483648LL), int32Min);
+    EXPECT_EQ(errorNumberOf([] { (void)narrowToInt32(2147483648LL); }), 6);
+    EXPECT_EQ(errorNumberOf([] { (void)narrowToInt32(-2147483649LL); }), 6);
+}
+
+TEST(RuntimeError, CarriesNumberAndDescription)
+{
+    EXPECT_EQ(RuntimeError::overflow().number(), 6);
+    EXPECT_EQ(RuntimeError::overflow().description(), "Overflow");
+    EXPECT_EQ(RuntimeError::typeMismatch().number(), 13);
+    EXPECT_EQ(RuntimeError::typeMismatch().description(), "Tipo non corrispondente");
+}
+
+} // namespace

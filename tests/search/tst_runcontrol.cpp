@@ -1,81 +1,98 @@
 #include "recordingpanel.h"
+#include "rowname.h"
 #include "runcontrol.h"
 #include "runstate.h"
 #include "searchfixtures.h"
 #include "searchstep.h"
 
-#include <QTest>
-
-using namespace ponderival;
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 // Starting and halting the search: the exact order of the writes, and what each transition
 // leaves of the last solution.
-class tst_RunControl : public QObject
-{
-    Q_OBJECT
 
-private slots:
-    void transitions_data();
-    void transitions();
-    void enterRunStateWritesAllThree_data();
-    void enterRunStateWritesAllThree();
-    void tickRunsOneStep();
-    void colourBytes();
+using namespace ponderival;
+
+namespace {
+
+using rowname::PrintTo;
+
+using Log = std::vector<std::string>;
+
+struct TransitionRow
+{
+    std::string_view name;
+    bool running;
+    Log expected;
+    std::string_view streetAfter;
 };
 
-void tst_RunControl::transitions_data()
+class Transition : public testing::TestWithParam<TransitionRow>
 {
-    QTest::addColumn<bool>("running");
-    QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<QByteArray>("streetAfter");
-    QTest::newRow("Idle to Running empties Case")
-        << false
-        << QStringList{"read Timer1", "Timer1 on", R"(caption "Stop!")", "background 0xC0C0FF",
-                       R"(write lblCase "")"}
-        << QByteArray("");
-    QTest::newRow("Running to Idle leaves Case")
-        << true
-        << QStringList{"read Timer1", "Timer1 off", R"(caption "Avanti!")", "background 0xC0FFC0"}
-        << QByteArray("8");
-}
+};
 
-void tst_RunControl::transitions()
+TEST_P(Transition, WritesInOrder)
 {
-    QFETCH(bool, running);
+    const TransitionRow &row = GetParam();
     RecordingPanel panel;
-    panel.state().setTimerEnabled(running);
+    panel.state().setTimerEnabled(row.running);
     panel.state().setText(Field::lblCase, "8");
     cmdStop_Click(panel);
-    QTEST(panel.takeLog(), "expected");
-    QTEST(QByteArray::fromStdString(panel.state().text(Field::lblCase)), "streetAfter");
-    QCOMPARE(panel.state().timerEnabled(), !running);
+    EXPECT_EQ(panel.takeLog(), row.expected);
+    EXPECT_EQ(panel.state().text(Field::lblCase), row.streetAfter);
+    EXPECT_EQ(panel.state().timerEnabled(), !row.running);
 }
 
-void tst_RunControl::enterRunStateWritesAllThree_data()
-{
-    QTest::addColumn<RunState>("state");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("Idle") << RunState::Idle
-                          << QStringList{"Timer1 off", R"(caption "Avanti!")",
-                                         "background 0xC0FFC0"};
-    QTest::newRow("Running") << RunState::Running
-                             << QStringList{"Timer1 on", R"(caption "Stop!")",
-                                            "background 0xC0C0FF"};
-}
+INSTANTIATE_TEST_SUITE_P(
+    cmdStop, Transition,
+    testing::Values(TransitionRow{"Idle_to_Running_empties_Case",
+                                  false,
+                                  {"read Timer1", "Timer1 on", R"(caption "Stop!")",
+                                   "background 0xC0C0FF", R"(write lblCase "")"},
+                                  ""},
+                    TransitionRow{"Running_to_Idle_leaves_Case",
+                                  true,
+                                  {"read Timer1", "Timer1 off", R"(caption "Avanti!")",
+                                   "background 0xC0FFC0"},
+                                  "8"}),
+    RowName{});
 
-void tst_RunControl::enterRunStateWritesAllThree()
+struct RunStateRow
 {
-    QFETCH(RunState, state);
+    std::string_view name;
+    RunState state;
+    Log expected;
+};
+
+class EnterRunState : public testing::TestWithParam<RunStateRow>
+{
+};
+
+TEST_P(EnterRunState, WritesAllThreeWhateverTheStateBefore)
+{
+    const RunStateRow &row = GetParam();
     // Entering the state the panel is already in still sets all three, in the same order.
-    for (bool before : {false, true}) {
+    for (const bool before : {false, true}) {
         RecordingPanel panel;
         panel.state().setTimerEnabled(before);
-        enterRunState(panel, state);
-        QTEST(panel.takeLog(), "expected");
+        enterRunState(panel, row.state);
+        EXPECT_EQ(panel.takeLog(), row.expected) << "timer enabled before: " << before;
     }
 }
 
-void tst_RunControl::tickRunsOneStep()
+INSTANTIATE_TEST_SUITE_P(
+    BothStates, EnterRunState,
+    testing::Values(RunStateRow{"Idle",
+                                RunState::Idle,
+                                {"Timer1 off", R"(caption "Avanti!")", "background 0xC0FFC0"}},
+                    RunStateRow{"Running",
+                                RunState::Running,
+                                {"Timer1 on", R"(caption "Stop!")", "background 0xC0C0FF"}}),
+    RowName{});
+
+TEST(Timer1, TickRunsOneStep)
 {
     RecordingPanel byTick;
     RecordingPanel byClick;
@@ -83,21 +100,35 @@ void tst_RunControl::tickRunsOneStep()
     searchfixtures::placeBefore(byClick.state(), 33);
     Timer1_Timer(byTick);
     cmdAvanti_Click(byClick);
-    const QStringList log = byTick.takeLog();
-    QCOMPARE(log, byClick.takeLog());
-    QVERIFY(log.contains(R"(write lblCase "49")"));
+    const Log log = byTick.takeLog();
+    EXPECT_EQ(log, byClick.takeLog());
+    EXPECT_NE(std::find(log.begin(), log.end(), R"(write lblCase "49")"), log.end());
 }
 
-void tst_RunControl::colourBytes()
+struct LookRow
 {
-    // The low byte is red: light red and light green, not light blue.
-    QCOMPARE(runningLook.background.red(), 0xFF);
-    QCOMPARE(runningLook.background.green(), 0xC0);
-    QCOMPARE(runningLook.background.blue(), 0xC0);
-    QCOMPARE(idleLook.background.red(), 0xC0);
-    QCOMPARE(idleLook.background.green(), 0xFF);
-    QCOMPARE(idleLook.background.blue(), 0xC0);
+    std::string_view name;
+    const RunLook *look;
+    int red, green, blue;
+};
+
+class LookColour : public testing::TestWithParam<LookRow>
+{
+};
+
+// The low byte is red: light red and light green, not light blue.
+TEST_P(LookColour, HasRedInTheLowByte)
+{
+    const LookRow &row = GetParam();
+    EXPECT_EQ(row.look->background.red(), row.red);
+    EXPECT_EQ(row.look->background.green(), row.green);
+    EXPECT_EQ(row.look->background.blue(), row.blue);
 }
 
-QTEST_APPLESS_MAIN(tst_RunControl)
-#include "tst_runcontrol.moc"
+INSTANTIATE_TEST_SUITE_P(BothStates, LookColour,
+                         testing::Values(LookRow{"Running_light_red", &runningLook, 0xFF, 0xC0,
+                                                 0xC0},
+                                         LookRow{"Idle_light_green", &idleLook, 0xC0, 0xFF, 0xC0}),
+                         RowName{});
+
+} // namespace

@@ -27,6 +27,8 @@ struct Font
     std::string_view face;
     double points;
     bool bold;
+
+    friend constexpr bool operator==(const Font &, const Font &) = default;
 };
 
 // The window stores no font of its own, so controls without one use the system's default face.
@@ -41,6 +43,9 @@ enum class ControlKind { Label, Button, Shape };
 // face colour; the fields and the buttons have colours of their own.
 enum class Fill { None, Transparent, WindowFace, Colour };
 
+// Every label of the window centres its text, and a button centres its caption of itself.
+enum class Alignment { Centre };
+
 struct Control
 {
     std::string_view name;
@@ -54,6 +59,7 @@ struct Control
     bool visible;
     // The control whose text heads this one's column, for the fields of the table.
     std::string_view heading;
+    Alignment alignment = Alignment::Centre;
 };
 
 struct Window
@@ -81,6 +87,8 @@ using enum ControlKind;
 using enum Fill;
 
 // In tab order, which is also the order of creation; the unseen controls lie outside the window.
+// One control to a row, as a table reads.
+// clang-format off
 inline constexpr std::array controls{
     Control{"lblN", Label, {4320, 8280, 375, 375}, "1", Colour, white, tableFont, false, false, {}},
     Control{"lblTot", Label, {360, 1320, 1695, 375}, "1", Colour, white, tableFont, false, true,
@@ -112,18 +120,34 @@ inline constexpr std::array controls{
             true, {}},
     Control{"Label6", Label, {360, 600, 4095, 255}, "(problema ispirato da #quolsitan)",
             Transparent, {}, windowFont, false, true, {}},
-    // The frame has no tab index; it is drawn first, beneath the labels inside it.
+    // The frame has no tab index; its one-pixel line shows through the transparent labels.
     Control{"Shape1", Shape, {120, 120, 4455, 3015}, {}, None, {}, windowFont, false, true, {}},
 };
+// clang-format on
 
-[[nodiscard]] constexpr std::optional<Control> findControl(std::string_view name)
+// The control's place in the tab order, which the Windows window also uses for its child ids.
+[[nodiscard]] constexpr std::optional<std::size_t> controlIndex(std::string_view name)
 {
-    for (const Control &control : controls) {
-        if (control.name == name) {
-            return control;
+    for (std::size_t index = 0; index < controls.size(); ++index) {
+        if (controls.at(index).name == name) {
+            return index;
         }
     }
     return std::nullopt;
+}
+
+[[nodiscard]] constexpr std::optional<Control> findControl(std::string_view name)
+{
+    const std::optional<std::size_t> index = controlIndex(name);
+    return index ? std::optional<Control>(controls.at(*index)) : std::nullopt;
+}
+
+// Hundredths of a point, as the original description stores its sizes: 8.25 is 825.
+[[nodiscard]] constexpr int centipoints(const Font &font)
+{
+    const double hundredths = font.points * 100.0;
+    const auto whole = static_cast<int>(hundredths);
+    return hundredths - whole >= 0.5 ? whole + 1 : whole;
 }
 
 // Whole pixels at 96 dpi: every place in the description is a multiple of 15 twips.
@@ -134,5 +158,6 @@ inline constexpr std::array controls{
 
 static_assert(findControl("cmdStop").has_value() && !findControl("Timer1").has_value());
 static_assert(pixels(window.width) == 314 && pixels(window.height) == 292);
+static_assert(centipoints(windowFont) == 825 && centipoints(titleFont) == 1425);
 
 } // namespace ponderival::form

@@ -1,0 +1,80 @@
+#include "formprobe.h"
+
+namespace form = ponderival::form;
+
+namespace {
+
+struct ControlSearch
+{
+    HWND parent;
+    RECT place;
+    HWND found;
+};
+
+RECT pixelsOf(const form::Twips &place)
+{
+    return {form::pixels(place.left), form::pixels(place.top),
+            form::pixels(place.left + place.width), form::pixels(place.top + place.height)};
+}
+
+BOOL CALLBACK matchPlace(HWND control, LPARAM lParam)
+{
+    auto &search = *reinterpret_cast<ControlSearch *>(lParam);
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(HWND_DESKTOP, search.parent, reinterpret_cast<POINT *>(&rect), 2);
+    if (GetParent(control) == search.parent && EqualRect(&rect, &search.place)) {
+        search.found = control;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+HWND FormProbe::control(std::string_view name) const
+{
+    ControlSearch search{m_window, pixelsOf(form::findControl(name)->place), nullptr};
+    EnumChildWindows(m_window, matchPlace, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring FormProbe::text(HWND control)
+{
+    // Read from the control's window text, which needs no message to the other program.
+    wchar_t text[64] = {};
+    GetWindowTextW(control, text, 64);
+    return text;
+}
+
+void FormProbe::setText(std::string_view name, const std::wstring &text) const
+{
+    SendMessageW(control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void FormProbe::click(std::string_view name) const
+{
+    SendMessageW(control(name), BM_CLICK, 0, 0);
+}
+
+COLORREF FormProbe::screenColour(POINT client) const
+{
+    ClientToScreen(m_window, &client);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, client.x, client.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+bool FormProbe::showsOwnColour(const form::Control &control) const
+{
+    const RECT rect = pixelsOf(control.place);
+    const POINT inside{rect.left + 6, (rect.top + rect.bottom) / 2};
+    // COLORREF and the description share one layout: red in the low byte.
+    return screenColour(inside) == control.background.value;
+}
+
+bool FormProbe::showsFace() const
+{
+    return screenColour({2, 2}) == GetSysColor(COLOR_BTNFACE);
+}

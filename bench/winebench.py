@@ -1,0 +1,95 @@
+"""The Windows program's rows of the benchmark table, measured under Wine on a private Xvfb:
+Ponderival.exe beside a bare Windows window (bench/win32/barewindow.cpp), each started and timed
+from outside by bench/win32/winbench.cpp in one Wine prefix of their own."""
+
+import os
+import shlex
+import statistics
+import subprocess
+import tempfile
+from pathlib import Path
+
+WITH_WINE = Path(__file__).resolve().parent.parent / "scripts" / "with-wine.sh"
+
+
+def windows_path(path):
+    return "Z:" + str(path).replace("/", "\\")
+
+
+def run_under_wine(legs, timeout):
+    """Runs each (label, winbench arguments) leg in turn, in one Wine, and gives back each label's
+    figures as {label: [{name: value}, ...]}, one dict per run."""
+    script = "set -e\n" + "".join(f"echo @{label}\nwine {shlex.join(args)}\n" for label, args in legs)
+    env = {key: value for key, value in os.environ.items() if key != "DISPLAY"}
+    done = subprocess.run([str(WITH_WINE), "sh", "-c", script], capture_output=True, text=True,
+                          env=env, timeout=timeout, check=True)
+    runs = {}
+    for line in done.stdout.splitlines():
+        if line.startswith("@"):
+            current = {}
+            runs.setdefault(line[1:], []).append(current)
+        elif "=" in line:
+            key, value = line.split("=", 1)
+            current[key] = float(value)
+    return runs
+
+
+def medians(samples):
+    return {key: statistics.median(sample[key] for sample in samples) for key in samples[0]}
+
+
+def measure_windows(build, runs, start_runs):
+    winbench = str(build / "bench" / "win32" / "winbench.exe")
+    program = build / "window" / "win32" / "Ponderival.exe"
+    bare = build / "bench" / "win32" / "barewindow.exe"
+    subjects = {"program": ["--form", windows_path(program)], "bare": [windows_path(bare)]}
+    legs = []
+    # Alternated, so that a slower stretch of the machine falls on both alike.
+    for _ in range(start_runs):
+        legs += [(f"{name} startup", [winbench, "startup", *args])
+                 for name, args in subjects.items()]
+    for _ in range(runs):
+        legs += [("program ticks", [winbench, "ticks", *subjects["program"]]),
+                 ("bare ticks", [winbench, "ticks", *subjects["bare"], "ticking"])]
+    figures = {label: medians(samples)
+               for label, samples in run_under_wine(legs, timeout=600 + 30 * runs).items()}
+    return figures, file_sizes(program), file_sizes(bare)
+
+
+def file_sizes(program):
+    """The program file's size as built and as the ZIP and the installer ship it, stripped."""
+    with tempfile.TemporaryDirectory() as folder:
+        stripped = Path(folder) / program.name
+        subprocess.run(["x86_64-w64-mingw32-strip", "-o", str(stripped), str(program)], check=True)
+        return program.stat().st_size, stripped.stat().st_size
+
+
+def windows_rows(build, runs, start_runs):
+    """The rows (measure, Ponderival, comparison, compared with, target, met) of the Windows
+    program, from the windows preset's build folder."""
+    figures, program_size, bare_size = measure_windows(build, runs, start_runs)
+    rows = []
+
+    def row(name, value, comparison, compared_with, target, met):
+        rows.append((f"Wine: {name}", value, comparison, compared_with, target,
+                     "yes" if met else "NO"))
+
+    start, bare_start = figures["program startup"], figures["bare startup"]
+    for key, label in (("first_paint_ms", "start-up to first paint (ms)"),
+                       ("peak_working_set_mib", "peak working set (MiB)")):
+        ratio = start[key] / bare_start[key]
+        row(label, f"{start[key]:.1f}", f"{bare_start[key]:.1f}",
+            f"bare Windows window ({ratio:.2f}x)", "<= 1.2x bare", ratio <= 1.2)
+    ticks, bare_ticks = figures["program ticks"], figures["bare ticks"]
+    rate = ticks["tick_rate_percent"]
+    row("tick rate (% of 100/s)", f"{rate:.2f}", f"{bare_ticks['tick_rate_percent']:.2f}",
+        "bare Windows window", ">= 99.5", rate >= 99.5)
+    cpu = ticks["cpu_percent"]
+    row("CPU running (% core)", f"{cpu:.2f}", f"{bare_ticks['cpu_percent']:.2f}",
+        "bare Windows window", "<= 3", cpu <= 3)
+    (program_built, program_shipped), (bare_built, bare_shipped) = program_size, bare_size
+    rows.append(("Ponderival.exe, stripped as shipped (KiB)", f"{program_shipped / 1024:.1f}",
+                 f"{bare_shipped / 1024:.1f}",
+                 f"bare Windows window, same linking ({program_built / 1024:.1f} / "
+                 f"{bare_built / 1024:.1f} as built)", "-", "-"))
+    return rows

@@ -1,0 +1,213 @@
+#include "formcontrols.h"
+#include "frmponderivaldescription.h"
+#include "widetext.h"
+#include "windowdriver.h"
+
+#include <algorithm>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Shown = std::pair<std::string, std::string>;
+
+bool waitForText(WindowDriver &driver, const char *name, const std::string &text)
+{
+    return driver.waitUntil([&] { return driver.text(name) == text; });
+}
+
+// Somma and Numero as they stood after each round of the event loop, until the run halts.
+std::vector<Shown> runUntilHalt(WindowDriver &driver)
+{
+    std::vector<Shown> shown;
+    EXPECT_TRUE(driver.waitUntil([&] {
+        const Shown now{driver.text("lblTot"), driver.text("lblCivico")};
+        if (shown.empty() || shown.back() != now) {
+            shown.push_back(now);
+        }
+        return !driver.window().timer1().enabled();
+    }));
+    return shown;
+}
+
+struct KeyPress
+{
+    const char *name;
+    WORD key;
+    bool onEsc;
+};
+
+class KeysPressFocusedButton : public testing::TestWithParam<KeyPress>
+{
+};
+
+struct Closing
+{
+    const char *name;
+    std::function<void(WindowDriver &)> close;
+};
+
+class ClosingWhileRunning : public testing::TestWithParam<Closing>
+{
+};
+
+} // namespace
+
+TEST(Keyboard, FocusStartsOnCmdStopTabMovesBetweenTheButtonsEscPressesNothing)
+{
+    WindowDriver driver;
+    for (const auto &[modifier, next] : std::vector<std::pair<WORD, std::string>>{
+             {0, "cmdEsc"}, {0, "cmdStop"}, {VK_SHIFT, "cmdEsc"}, {VK_SHIFT, "cmdStop"}}) {
+        driver.pressKey(VK_TAB, modifier);
+        EXPECT_TRUE(driver.waitUntil([&, next = next] { return driver.focusName() == next; }))
+            << next << " expected, focus on " << driver.focusName();
+    }
+    driver.pressKey(VK_ESCAPE);
+    driver.pressKey(VK_TAB); // A key behind Esc: once it has moved the focus, Esc was handled.
+    ASSERT_TRUE(driver.waitUntil([&] { return driver.focusName() == "cmdEsc"; }));
+    EXPECT_FALSE(driver.exitStatus().has_value());
+    EXPECT_EQ(driver.text("cmdStop"), "Avanti!");
+}
+
+TEST_P(KeysPressFocusedButton, AndOnlyThatOne)
+{
+    WindowDriver driver;
+    if (GetParam().onEsc) {
+        driver.pressKey(VK_TAB);
+        ASSERT_TRUE(driver.waitUntil([&] { return driver.focusName() == "cmdEsc"; }));
+    }
+    driver.pressKey(GetParam().key);
+    if (GetParam().onEsc) {
+        ASSERT_TRUE(driver.waitUntil([&] { return driver.exitStatus().has_value(); }));
+        EXPECT_EQ(driver.exitStatus(), 0);
+        return;
+    }
+    ASSERT_TRUE(waitForText(driver, "cmdStop", "Stop!"));
+    driver.pressKey(GetParam().key);
+    ASSERT_TRUE(waitForText(driver, "cmdStop", "Avanti!"));
+    EXPECT_FALSE(driver.exitStatus().has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeysPressFocusedButton,
+                         testing::Values(KeyPress{"SpaceOnStop", VK_SPACE, false},
+                                         KeyPress{"EnterOnStop", VK_RETURN, false},
+                                         KeyPress{"SpaceOnEsc", VK_SPACE, true},
+                                         KeyPress{"EnterOnEsc", VK_RETURN, true}),
+                         [](const auto &row) { return std::string(row.param.name); });
+
+TEST(Run, ClickRunsOneStepPerTickUntilTheFirstSolution)
+{
+    WindowDriver driver;
+    driver.click("cmdStop");
+    ASSERT_TRUE(waitForText(driver, "cmdStop", "Stop!"));
+    const std::vector<Shown> expected{{"1", "2"}, {"3", "3"}, {"6", "4"}, {"10", "5"}, {"15", "6"}};
+    EXPECT_EQ(runUntilHalt(driver), expected);
+    EXPECT_EQ(driver.text("lblCase"), "8");
+    EXPECT_EQ(driver.text("lblTot2"), "15");
+    EXPECT_EQ(driver.text("cmdStop"), "Avanti!");
+    const RECT stop = driver.place("cmdStop");
+    EXPECT_EQ(driver.pixel({stop.left + 6, stop.top + 6}), ponderival::form::lightGreen.value);
+}
+
+TEST(Run, HaltAndResumeFromTheNextCandidate)
+{
+    WindowDriver driver;
+    driver.click("cmdStop");
+    ASSERT_TRUE(waitForText(driver, "cmdStop", "Stop!"));
+    runUntilHalt(driver);
+    driver.click("cmdStop");
+    ASSERT_TRUE(waitForText(driver, "cmdStop", "Stop!"));
+    EXPECT_EQ(driver.text("lblCase"), "") << "starting again empties Case";
+    ASSERT_TRUE(driver.waitUntil([&] { return std::stoi(driver.text("lblCivico")) >= 10; }));
+    driver.click("cmdStop");
+    ASSERT_TRUE(waitForText(driver, "cmdStop", "Avanti!"));
+    const std::string halted = driver.text("lblCivico");
+    for (int round = 0; round < 5; ++round) {
+        driver.processEvents(20);
+    }
+    EXPECT_EQ(driver.text("lblCivico"), halted) << "no step while halted";
+    driver.click("cmdStop");
+    ASSERT_TRUE(driver.waitUntil([&] { return driver.text("lblCivico") != halted; }));
+    EXPECT_EQ(driver.text("lblCivico"), std::to_string(std::stoi(halted) + 1));
+    EXPECT_EQ(runUntilHalt(driver).back(), (Shown{"595", "35"}));
+    EXPECT_EQ(driver.text("lblCase"), "49");
+}
+
+// However the window is closed, even in the middle of a run, the program ends with status 0 and
+// Timer1 goes with the window.
+TEST_P(ClosingWhileRunning, EndsWithStatusZero)
+{
+    WindowDriver driver;
+    driver.click("cmdStop");
+    ASSERT_TRUE(driver.waitUntil([&] { return driver.text("lblCivico") != "2"; }));
+    GetParam().close(driver);
+    ASSERT_TRUE(driver.waitUntil([&] { return driver.exitStatus().has_value(); }));
+    EXPECT_EQ(driver.exitStatus(), 0);
+    EXPECT_EQ(driver.window().handle(), nullptr);
+    EXPECT_FALSE(driver.window().timer1().enabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, ClosingWhileRunning,
+                         testing::Values(Closing{"cmdEsc",
+                                                 [](WindowDriver &driver) {
+                                                     driver.click("cmdEsc");
+                                                 }},
+                                         Closing{"AltF4",
+                                                 [](WindowDriver &driver) {
+                                                     driver.pressKey(VK_F4, VK_MENU);
+                                                 }},
+                                         Closing{"TaskbarClose",
+                                                 [](WindowDriver &driver) {
+                                                     PostMessageW(driver.window().handle(),
+                                                                  WM_SYSCOMMAND, SC_CLOSE, 0);
+                                                 }}),
+                         [](const auto &row) { return std::string(row.param.name); });
+
+namespace {
+
+BOOL CALLBACK findProcessWindow(HWND window, LPARAM found)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    auto &result = *reinterpret_cast<std::pair<DWORD, HWND> *>(found);
+    result.second = process == result.first && IsWindowVisible(window) ? window : nullptr;
+    return result.second == nullptr ? TRUE : FALSE;
+}
+
+} // namespace
+
+// The real program file, started as a child process: a click on cmdEsc ends it with status 0.
+TEST(RealProgram, CmdEscEndsItWithStatusZero)
+{
+    std::wstring path = L"Z:" + ponderival::win32::toWide(PONDERIVAL_EXECUTABLE);
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION child{};
+    ASSERT_TRUE(CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &child));
+    std::pair<DWORD, HWND> window{child.dwProcessId, nullptr};
+    for (const ULONGLONG end = GetTickCount64() + 30000; !window.second && GetTickCount64() < end;
+         WaitForSingleObject(child.hProcess, 20)) {
+        EnumWindows(findProcessWindow, reinterpret_cast<LPARAM>(&window));
+    }
+    const auto cmdEsc = ponderival::form::controlIndex("cmdEsc").value();
+    RECT rect{};
+    GetWindowRect(GetDlgItem(window.second, ponderival::win32::controlId(cmdEsc)), &rect);
+    SetForegroundWindow(window.second);
+    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    INPUT press[2]{{INPUT_MOUSE, {}}, {INPUT_MOUSE, {}}};
+    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, press, sizeof(INPUT));
+    DWORD status = STILL_ACTIVE;
+    if (WaitForSingleObject(child.hProcess, 30000) != WAIT_OBJECT_0) {
+        TerminateProcess(child.hProcess, 99);
+    }
+    GetExitCodeProcess(child.hProcess, &status);
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    EXPECT_EQ(status, 0U);
+}

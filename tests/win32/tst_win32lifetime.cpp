@@ -1,0 +1,119 @@
+#include "windowdriver.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The 65,534 steps before the overflow, clicking the unseen cmdAvanti as the tick does. Returns
+// the street lengths found, by the step that found them.
+std::map<int, std::string> searchToTheLastStep(WindowDriver &driver)
+{
+    std::map<int, std::string> solutions;
+    SendMessageW(driver.control("cmdAvanti"), BM_CLICK, 0, 0);
+    for (int step = 1; step <= 65534; ++step) {
+        if (step > 1) {
+            driver.sendAvantiClick();
+        }
+        if (const std::string streetLength = driver.text("lblCase");
+            !streetLength.empty() &&
+            (solutions.empty() || solutions.rbegin()->second != streetLength)) {
+            solutions.emplace(step, streetLength);
+        }
+    }
+    return solutions;
+}
+
+class WholeLife : public testing::TestWithParam<const char *>
+{
+};
+
+struct MessageBoxSeen
+{
+    DWORD process;
+    std::wstring text;
+    bool errorIcon = false;
+};
+
+BOOL CALLBACK readMessageBoxChild(HWND child, LPARAM seen)
+{
+    auto &box = *reinterpret_cast<MessageBoxSeen *>(seen);
+    wchar_t className[16]{};
+    GetClassNameW(child, className, 16);
+    if (std::wstring(className) == L"Static") {
+        const bool icon = (GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+        box.errorIcon = box.errorIcon || icon;
+        wchar_t text[128]{};
+        GetWindowTextW(child, text, 128);
+        box.text += icon ? L"" : text;
+    }
+    return TRUE;
+}
+
+// Runs beside the window's thread, which is inside the message box's own loop: finds the box,
+// reads it and presses its OK button.
+DWORD WINAPI acknowledgeMessageBox(void *parameter)
+{
+    auto &seen = *static_cast<MessageBoxSeen *>(parameter);
+    const ULONGLONG deadline = GetTickCount64() + 60000;
+    while (GetTickCount64() < deadline) {
+        const HWND box = FindWindowW(L"#32770", L"Ponderival");
+        DWORD process = 0;
+        if (box != nullptr && GetWindowThreadProcessId(box, &process) != 0 &&
+            process == seen.process && IsWindowVisible(box)) {
+            EnumChildWindows(box, readMessageBoxChild, reinterpret_cast<LPARAM>(&seen));
+            SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+            return 0;
+        }
+        Sleep(20);
+    }
+    return 1;
+}
+
+} // namespace
+
+// The whole search through cmdAvanti: five solutions, then the overflow at step 65,535, reported
+// once in a message box with Timer1 already stopped, and the end with status 1. The last step
+// comes from the button or from the running timer.
+TEST_P(WholeLife, FiveSolutionsThenOneOverflowReport)
+{
+    WindowDriver driver;
+    // Each report as the number, the description, Timer1's state and the sum left on show; then
+    // the real message box, which another thread finds, reads and acknowledges.
+    std::vector<std::string> reports;
+    driver.window().setErrorReporter([&](const ponderival::RuntimeError &error) {
+        reports.push_back(std::to_string(error.number()) + " " + error.description() +
+                          (driver.window().timer1().enabled() ? " running " : " stopped ") +
+                          driver.text("lblTot"));
+        showRuntimeErrorMessage(driver.window().handle(), error);
+    });
+    const std::map<int, std::string> expected{
+        {4, "8"}, {33, "49"}, {202, "288"}, {1187, "1681"}, {6928, "9800"}};
+    EXPECT_EQ(searchToTheLastStep(driver), expected);
+    EXPECT_EQ(driver.text("lblTot"), "2147450880");
+    EXPECT_TRUE(reports.empty());
+
+    MessageBoxSeen seen{GetCurrentProcessId(), {}};
+    const HANDLE watcher = CreateThread(nullptr, 0, acknowledgeMessageBox, &seen, 0, nullptr);
+    ASSERT_NE(watcher, nullptr);
+    if (std::string(GetParam()) == "Timer1") {
+        driver.click("cmdStop");
+    } else {
+        driver.sendAvantiClick();
+    }
+    ASSERT_TRUE(driver.waitUntil([&] { return driver.exitStatus().has_value(); }));
+    EXPECT_EQ(driver.exitStatus(), 1);
+    EXPECT_EQ(reports, std::vector<std::string>{"6 Overflow stopped 2147450880"});
+    EXPECT_EQ(driver.window().handle(), nullptr);
+    WaitForSingleObject(watcher, 60000);
+    DWORD watcherStatus = 1;
+    GetExitCodeThread(watcher, &watcherStatus);
+    CloseHandle(watcher);
+    EXPECT_EQ(watcherStatus, 0U) << "no message box titled Ponderival";
+    EXPECT_EQ(seen.text, L"Errore di run-time '6':\n\nOverflow");
+    EXPECT_TRUE(seen.errorIcon);
+}
+
+INSTANTIATE_TEST_SUITE_P(LastStep, WholeLife, testing::Values("cmdAvanti", "Timer1"));

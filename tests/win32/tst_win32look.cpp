@@ -1,0 +1,110 @@
+#include "frmponderivaldescription.h"
+#include "windowdriver.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace form = ponderival::form;
+
+namespace {
+
+struct Look
+{
+    bool running;
+    const char *focus;
+};
+
+// A point clear of the text and, on a button, between its edge and its focus frame.
+POINT inFill(const RECT &rect)
+{
+    return {rect.left + 3, rect.bottom - 6};
+}
+
+bool focusFrameShown(const WindowDriver &driver, const RECT &button, COLORREF fill)
+{
+    for (int x = button.left + 4; x < button.left + 14; ++x) {
+        if (driver.pixel({x, button.top + 4}) != fill) {
+            return true;
+        }
+    }
+    return false;
+}
+
+class ControlColours : public testing::TestWithParam<Look>
+{
+};
+
+} // namespace
+
+TEST_P(ControlColours, FillsAreTheDescribedOnesWhateverTheFocus)
+{
+    WindowDriver driver;
+    if (GetParam().running) {
+        driver.click("cmdStop");
+        ASSERT_TRUE(driver.waitUntil([&] { return driver.text("cmdStop") == "Stop!"; }));
+    }
+    if (driver.focusName() != GetParam().focus) {
+        driver.pressKey(VK_TAB);
+        ASSERT_TRUE(driver.waitUntil([&] { return driver.focusName() == GetParam().focus; }));
+    }
+    for (const form::Control &control : form::controls) {
+        if (!control.visible || control.kind == form::ControlKind::Shape) {
+            continue;
+        }
+        SCOPED_TRACE(std::string(control.name));
+        COLORREF fill = control.fill == form::Fill::Colour ? control.background.value
+                                                           : GetSysColor(COLOR_BTNFACE);
+        fill = control.name == "cmdStop" && GetParam().running ? 0xC0C0FF : fill;
+        const RECT rect = driver.place(control.name);
+        EXPECT_EQ(driver.pixel(inFill(rect)), fill);
+        if (control.kind == form::ControlKind::Button) {
+            EXPECT_EQ(driver.pixel({rect.left + 6, rect.top + 6}), fill)
+                << "inside the focus frame";
+            EXPECT_EQ(focusFrameShown(driver, rect, fill), control.name == GetParam().focus);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(RunLooks, ControlColours,
+                         testing::Values(Look{false, "cmdStop"}, Look{false, "cmdEsc"},
+                                         Look{true, "cmdStop"}, Look{true, "cmdEsc"}),
+                         [](const testing::TestParamInfo<Look> &row) {
+                             return std::string(row.param.running ? "Running_" : "Idle_") +
+                                    row.param.focus;
+                         });
+
+// Held down by the space bar, the button sinks into its edge; its fill stays as it was.
+TEST(ButtonLook, SunkenWhilePressedRaisedOtherwise)
+{
+    WindowDriver driver;
+    const RECT stop = driver.place("cmdStop");
+    EXPECT_EQ(driver.pixel({stop.left, stop.top}), GetSysColor(COLOR_3DLIGHT));
+    INPUT space{INPUT_KEYBOARD, {}};
+    space.ki.wVk = VK_SPACE;
+    SendInput(1, &space, sizeof(space));
+    ASSERT_TRUE(driver.waitUntil([&] {
+        return (SendMessageW(driver.control("cmdStop"), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+    }));
+    EXPECT_EQ(driver.pixel({stop.left, stop.top}), GetSysColor(COLOR_3DSHADOW));
+    EXPECT_EQ(driver.pixel(inFill(stop)), form::lightGreen.value);
+    space.ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(1, &space, sizeof(space));
+    ASSERT_TRUE(driver.waitUntil([&] { return driver.text("cmdStop") == "Stop!"; }));
+    EXPECT_EQ(driver.pixel({stop.left, stop.top}), GetSysColor(COLOR_3DLIGHT));
+}
+
+// The outline shows all round, through the credit line that shares its bottom row.
+TEST(ShapeLook, OnePixelOutlineInWindowTextColour)
+{
+    WindowDriver driver;
+    const RECT shape = driver.place("Shape1");
+    const COLORREF line = GetSysColor(COLOR_WINDOWTEXT);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    for (const POINT onLine : {POINT{shape.left, 150}, POINT{shape.right - 1, 150},
+                               POINT{150, shape.top}, POINT{150, shape.bottom - 1}}) {
+        EXPECT_EQ(driver.pixel(onLine), line);
+    }
+    EXPECT_EQ(driver.pixel({shape.left + 1, 150}), face);
+    EXPECT_EQ(driver.pixel({shape.right - 2, 150}), face);
+    EXPECT_EQ(driver.pixel({150, shape.bottom - 2}), face);
+}

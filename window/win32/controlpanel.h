@@ -1,0 +1,38 @@
+#pragma once
+
+#include "formcontrols.h"
+#include "panel.h"
+#include "precisetimer.h"
+
+#include <array>
+#include <string>
+
+// The search's panel over the window's real controls: the labels' texts are the search's storage,
+// Timer1's enabled flag is the run state and cmdStop shows it.
+//
+// Texts written during one event are held here and handed to the labels by commitTexts() when
+// the event's procedure returns. Nothing can look at a label in between (procedures run to the
+// end before the next message is handled), so the labels show exactly what they would have
+// shown; but a step that adds 2,929 houses costs one label update instead of 2,930.
+class ControlPanel final : public ponderival::Panel
+{
+public:
+    ControlPanel(ponderival::win32::FormControls &controls, ponderival::win32::PreciseTimer &timer);
+
+    [[nodiscard]] std::string text(ponderival::Field field) const override;
+    void setText(ponderival::Field field, std::string_view text) override;
+    [[nodiscard]] bool timerEnabled() const override;
+    void setTimerEnabled(bool enabled) override;
+    void setStopCaption(std::string_view caption) override;
+    void setStopBackground(ponderival::Colour background) override;
+
+    // Gives each label the last text written to it since the previous commit.
+    void commitTexts();
+
+private:
+    ponderival::win32::FormControls &m_controls;
+    ponderival::win32::PreciseTimer &m_timer;
+    std::array<HWND, ponderival::fieldCount> m_fields{};
+    std::array<std::string, ponderival::fieldCount> m_pendingTexts;
+    std::array<bool, ponderival::fieldCount> m_pending{};
+};

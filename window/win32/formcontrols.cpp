@@ -1,0 +1,158 @@
+#include "formcontrols.h"
+
+#include "dpi.h"
+#include "widetext.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace ponderival::win32 {
+
+namespace {
+
+using form::Control;
+using form::ControlKind;
+
+DWORD styleOf(const Control &control)
+{
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (control.visible ? WS_VISIBLE : 0U);
+    switch (control.kind) {
+    case ControlKind::Label:
+        // A centred static wraps its words by itself, as the statement needs; no & is a prefix.
+        return style | SS_CENTER | SS_NOPREFIX;
+    case ControlKind::Button:
+        // The coloured buttons draw themselves: a push button ignores any colour it is given.
+        return style | (control.fill == form::Fill::Colour ? BS_OWNERDRAW | WS_TABSTOP
+                                                           : static_cast<DWORD>(BS_PUSHBUTTON));
+    case ControlKind::Shape:
+        return style | SS_OWNERDRAW;
+    }
+    return style;
+}
+
+HWND createControl(HWND parent, const Control &control, std::size_t index)
+{
+    const wchar_t *windowClass = control.kind == ControlKind::Button ? L"BUTTON" : L"STATIC";
+    const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(index)));
+    const HWND handle =
+        CreateWindowExW(0, windowClass, toWide(control.text).c_str(), styleOf(control), 0, 0, 0, 0,
+                        parent, id, GetModuleHandleW(nullptr), nullptr);
+    if (handle == nullptr) {
+        throw std::runtime_error("CreateWindowExW");
+    }
+    return handle;
+}
+
+// A one-pixel frame; the window that gets it owns it.
+HRGN outlineRegion(int width, int height)
+{
+    const HRGN outline = CreateRectRgn(0, 0, width, height);
+    const HRGN inside = CreateRectRgn(1, 1, width - 1, height - 1);
+    CombineRgn(outline, outline, inside, RGN_DIFF);
+    DeleteObject(inside);
+    return outline;
+}
+
+FontObject createFont(const form::Font &font, UINT dpi)
+{
+    LOGFONTW description{};
+    description.lfHeight = fontHeightAt(font, dpi);
+    description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    description.lfCharSet = DEFAULT_CHARSET;
+    const std::wstring face = toWide(font.face);
+    face.copy(description.lfFaceName, LF_FACESIZE - 1);
+    return FontObject(CreateFontIndirectW(&description));
+}
+
+} // namespace
+
+FormControls::FormControls(HWND parent)
+{
+    for (std::size_t index = 0; index < count; ++index) {
+        const Control &control = form::controls.at(index);
+        m_handles.at(index) = createControl(parent, control, index);
+        if (control.fill == form::Fill::Colour) {
+            m_fills.at(index).reset(CreateSolidBrush(control.background.value));
+        }
+        // The outline lies above the labels, so it shows through the transparent credit line
+        // whose bottom row it shares; its region is the line alone, so nothing else is covered.
+        if (control.kind == ControlKind::Shape) {
+            SetWindowPos(m_handles.at(index), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        }
+    }
+}
+
+HWND FormControls::handle(std::string_view name) const
+{
+    return m_handles.at(form::controlIndex(name).value());
+}
+
+std::optional<std::size_t> FormControls::indexOf(HWND control) const
+{
+    for (std::size_t index = 0; index < count; ++index) {
+        if (m_handles.at(index) == control) {
+            return index;
+        }
+    }
+    return std::nullopt;
+}
+
+void FormControls::place(UINT dpi)
+{
+    for (std::size_t index = 0; index < count; ++index) {
+        const form::Twips &place = form::controls.at(index).place;
+        // Edges are scaled rather than sizes, so neighbours stay as far apart as described.
+        const int left = pixelsAt(place.left, dpi);
+        const int top = pixelsAt(place.top, dpi);
+        const int width = pixelsAt(place.left + place.width, dpi) - left;
+        const int height = pixelsAt(place.top + place.height, dpi) - top;
+        SetWindowPos(m_handles.at(index), nullptr, left, top, width, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (form::controls.at(index).kind == ControlKind::Shape) {
+            SetWindowRgn(m_handles.at(index), outlineRegion(width, height), TRUE);
+        }
+    }
+    // Controls of one face and size share a font. The new fonts are handed out before the old ones
+    // are deleted, so no control is ever left with a deleted font.
+    std::array<FontObject, count> fonts;
+    for (std::size_t index = 0; index < count; ++index) {
+        const form::Font &font = form::controls.at(index).font;
+        std::size_t maker = 0;
+        while (form::controls.at(maker).font != font) {
+            ++maker;
+        }
+        if (maker == index) {
+            fonts.at(index) = createFont(font, dpi);
+        }
+        SendMessageW(m_handles.at(index), WM_SETFONT,
+                     reinterpret_cast<WPARAM>(fonts.at(maker).get()), TRUE);
+    }
+    m_fonts = std::move(fonts);
+}
+
+HBRUSH FormControls::labelFill(HWND label, HDC context) const
+{
+    SetTextColor(context, GetSysColor(COLOR_WINDOWTEXT));
+    const std::optional<std::size_t> index = indexOf(label);
+    if (index && form::controls.at(*index).fill == form::Fill::Colour) {
+        SetBkColor(context, form::controls.at(*index).background.value);
+        return m_fills.at(*index).get();
+    }
+    // Transparent labels lie on the window's face alone, so they are filled with it.
+    SetBkColor(context, GetSysColor(COLOR_BTNFACE));
+    return GetSysColorBrush(COLOR_BTNFACE);
+}
+
+HBRUSH FormControls::fill(std::size_t index) const
+{
+    return m_fills.at(index).get();
+}
+
+void FormControls::setFill(std::string_view name, Colour colour)
+{
+    const std::size_t index = form::controlIndex(name).value();
+    m_fills.at(index).reset(CreateSolidBrush(colour.value));
+    InvalidateRect(m_handles.at(index), nullptr, FALSE);
+}
+
+} // namespace ponderival::win32

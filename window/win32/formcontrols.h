@@ -1,0 +1,53 @@
+#pragma once
+
+#include "colour.h"
+#include "frmponderivaldescription.h"
+#include "gdiobject.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <windows.h>
+
+namespace ponderival::win32 {
+
+inline constexpr int firstControlId = 100;
+
+// Child ids follow the tab order from 100, clear of IDOK and IDCANCEL, which the dialog manager
+// sends for Enter and Esc.
+[[nodiscard]] constexpr int controlId(std::size_t index)
+{
+    return firstControlId + static_cast<int>(index);
+}
+
+// The window's controls, made from the description as real child windows: labels are statics,
+// the buttons are buttons and Shape1 is a static that draws its outline. It also keeps what they
+// are drawn with: a font per face and size at the window's DPI, a brush per coloured control.
+class FormControls
+{
+public:
+    explicit FormControls(HWND parent);
+
+    [[nodiscard]] HWND handle(std::string_view name) const;
+    [[nodiscard]] std::optional<std::size_t> indexOf(HWND control) const;
+
+    // Places every control and gives it its font for the given DPI.
+    void place(UINT dpi);
+
+    // The fill a label's WM_CTLCOLORSTATIC answers with, its colours set into context.
+    [[nodiscard]] HBRUSH labelFill(HWND label, HDC context) const;
+    // The current fill of a coloured button or a field.
+    [[nodiscard]] HBRUSH fill(std::size_t index) const;
+    void setFill(std::string_view name, Colour colour);
+
+private:
+    static constexpr std::size_t count = form::controls.size();
+
+    std::array<HWND, count> m_handles{};
+    std::array<BrushObject, count> m_fills;
+    // At the index of the first control that uses each font.
+    std::array<FontObject, count> m_fonts;
+};
+
+} // namespace ponderival::win32

@@ -1,0 +1,20 @@
+#include "eventloop.h"
+#include "frmponderival.h"
+
+#include <cstdlib>
+#include <exception>
+#include <windows.h>
+
+// The program starts straight into its window; nothing of the search runs before the first click.
+int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
+                    int showCommand)
+{
+    try {
+        frmPonderival window;
+        window.show(showCommand);
+        return ponderival::win32::runEventLoop(window);
+    } catch (const std::exception &) {
+        MessageBoxW(nullptr, L"Impossibile aprire la finestra.", L"Ponderival", MB_ICONERROR);
+        return EXIT_FAILURE;
+    }
+}
