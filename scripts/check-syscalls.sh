@@ -2,6 +2,10 @@
 # Shows, from the system calls of a real run, that the program writes no file of its own, keeps no
 # settings and opens no IP socket. Under Xvfb it also clicks Avanti!, lets the search run and
 # closes the window with Esc, which must end the program with status 0.
+#
+# Each run gets a session bus of its own, as a desktop session gives one: without it Qt would
+# autolaunch a bus daemon through dbus-launch, which outlives the program (strace would wait for
+# it forever) and writes files of its own in the home folder. Each run also has a time limit.
 set -euo pipefail
 program=$(realpath "${1:?usage: $0 PATH_TO_PONDERIVAL}")
 work=$(mktemp -d)
@@ -10,14 +14,12 @@ export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/home/
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
-trace() { strace -f -qq -e trace=%file,%network -e signal=none -o "$@"; }
-
 # Writes that belong to the system's libraries, not to the program: font caches and /dev/null.
 allowed='"(/dev/null|/dev/shm/[^"]*|[^"]*/\.cache/fontconfig[^"]*)"'
 
 verdict() {
     local log=$1 bad
-    bad=$(grep -E 'socket\(AF_INET6?|sa_family=AF_INET6?' "$log" || true)
+    bad=$(grep -E 'socket\(AF_INET6?|sa_family=AF_INET6?|execve\("[^"]*dbus-launch' "$log" || true)
     bad+=$(grep -v -- '= -1 ' "$log" |
         grep -E " (open(at)?\\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)|(creat|mkdir(at)?|rename(at2?)?|unlink(at)?|(sym)?link(at)?|truncate)\\()" |
         grep -v -E "$allowed" | grep -v -F "\"$XDG_RUNTIME_DIR" || true)
@@ -29,7 +31,9 @@ verdict() {
     echo "$2: no IP socket, no file written ($(wc -l <"$log") calls traced)"
 }
 
-QT_QPA_PLATFORM=offscreen trace "$work/offscreen.log" timeout 3 "$program" || [ $? -eq 124 ]
+QT_QPA_PLATFORM=offscreen timeout 60 dbus-run-session -- \
+    strace -f -qq -e trace=%file,%network -e signal=none -o "$work/offscreen.log" \
+    timeout --preserve-status 3 "$program" || [ $? -eq 143 ]
 verdict "$work/offscreen.log" offscreen
 
 if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
@@ -46,7 +50,8 @@ sleep 1
 xdotool mousemove --window "$window" 208 148 click 1   # cmdEsc: close
 wait "$program"
 SESSION
-    QT_QPA_PLATFORM=xcb xvfb-run -a bash "$work/session.sh" "$work/x11.log" "$program"
+    QT_QPA_PLATFORM=xcb timeout 120 xvfb-run -a dbus-run-session -- \
+        bash "$work/session.sh" "$work/x11.log" "$program"
     verdict "$work/x11.log" "X11 (search run, closed with Esc, status 0)"
 fi
 leftovers=$(find "$HOME" -type f -not -path '*/.cache/fontconfig/*')

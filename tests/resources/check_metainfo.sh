@@ -27,4 +27,11 @@ expect_same "licences" "<metadata_license>CC0-1.0</metadata_license>
 <project_license>MIT</project_license>" \
     "$(first '<metadata_license>[^<]*</metadata_license>')
 $(first '<project_license>[^<]*</project_license>')"
+# The window shows the sum before the candidate only; the sum after it is never on screen. Every
+# paragraph of the program's description is there in English and in Italian.
+expect_same "claims that both sums are shown" "" "$(tr -s '\n ' '  ' <"$metainfo" |
+    grep -o -i -E 'showing both sums|mostrando (le due|entrambe le) somme' || true)"
+description=$(sed -n '1,/<\/description>/p' "$metainfo")
+expect_same "Italian paragraphs, one for each English one" "$(grep -c '<p>' <<<"$description")" \
+    "$(grep -c '<p xml:lang="it">' <<<"$description")"
 echo "PASS: $metainfo"

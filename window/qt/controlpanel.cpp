@@ -1,8 +1,9 @@
 #include "controlpanel.h"
 
+#include "colourbutton.h"
+
 #include <QColor>
 #include <QLabel>
-#include <QPushButton>
 #include <QString>
 #include <QTimer>
 
@@ -22,7 +23,7 @@ QString toQString(std::string_view text)
 } // namespace
 
 ControlPanel::ControlPanel(const std::array<QLabel *, ponderival::fieldCount> &fields,
-                           QTimer &timer, QPushButton &stopButton)
+                           QTimer &timer, ColourButton &stopButton)
     : m_fields(fields), m_timer(timer), m_stopButton(stopButton)
 {}
 
@@ -75,7 +76,6 @@ void ControlPanel::setStopCaption(std::string_view caption)
 
 void ControlPanel::setStopBackground(Colour background)
 {
-    // The border and font come from the window's style sheet; only the colour is the button's own.
-    const QColor colour(background.red(), background.green(), background.blue());
-    m_stopButton.setStyleSheet(QStringLiteral("background-color: %1;").arg(colour.name()));
+    m_stopButton.setBackgroundColour(
+        QColor(background.red(), background.green(), background.blue()));
 }

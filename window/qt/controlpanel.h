@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
+class ColourButton;
 class QLabel;
-class QPushButton;
 class QTimer;
 
 // The search's panel over the window's real controls: the labels' texts are the search's storage,
@@ -20,7 +20,7 @@ class ControlPanel final : public ponderival::Panel
 {
 public:
     ControlPanel(const std::array<QLabel *, ponderival::fieldCount> &fields, QTimer &timer,
-                 QPushButton &stopButton);
+                 ColourButton &stopButton);
 
     [[nodiscard]] std::string text(ponderival::Field field) const override;
     void setText(ponderival::Field field, std::string_view text) override;
@@ -39,5 +39,5 @@ private:
     std::array<std::string, ponderival::fieldCount> m_pendingTexts;
     std::array<bool, ponderival::fieldCount> m_pending{};
     QTimer &m_timer;
-    QPushButton &m_stopButton;
+    ColourButton &m_stopButton;
 };

@@ -3,12 +3,17 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+
 int main(int argc, char *argv[])
 {
     if (!ponderival::prepareToStart()) {
         return EXIT_FAILURE;
     }
-    QApplication app(argc, argv);
+    // The program takes no command line: Qt is handed the program's name alone, so none of its
+    // own options (-reverse, -stylesheet, -style, -platform ...) can change the window.
+    int qtArgumentCount = argc > 0 ? 1 : 0;
+    QApplication app(qtArgumentCount, argv);
     ponderival::configureApplication();
     frmPonderival window;
     window.show();

@@ -1,0 +1,157 @@
+#include "windowdriver.h"
+#include "windowreading.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace windowreading;
+
+namespace {
+
+// As the offscreen picture test: font rasterising differs by a shade here and there.
+constexpr int channelTolerance = 24;
+constexpr double differingShareAllowed = 0.002;
+
+} // namespace
+
+// The real program on a real X server, with real input through XTEST and the input focus given
+// as a window manager gives it when a window opens (no window manager runs under bare Xvfb, and
+// none is needed: xdotool sets the focus as one would). Its place, its picture and its keyboard.
+class tst_XWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void placedCentredWithoutFrame();
+    void matchesGoldenPicture_data();
+    void matchesGoldenPicture();
+    void keyboardRightAfterOpening();
+
+private:
+    std::unique_ptr<WindowDriver> m_driver;
+    QTemporaryDir m_folder;
+};
+
+void tst_XWindow::initTestCase()
+{
+    QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"),
+             "runs on an X server, e.g. xvfb-run -a tst_xwindow");
+    QVERIFY2(xdotool({QStringLiteral("version")}), "needs xdotool");
+    QVERIFY(m_folder.isValid());
+}
+
+void tst_XWindow::init()
+{
+    // The pointer where the X server puts it when it starts, in the middle of the screen.
+    const QPoint middle = QGuiApplication::primaryScreen()->geometry().center();
+    QVERIFY(xdotool(
+        {QStringLiteral("mousemove"), QString::number(middle.x()), QString::number(middle.y())}));
+    m_driver = std::make_unique<WindowDriver>();
+}
+
+void tst_XWindow::cleanup()
+{
+    m_driver.reset();
+}
+
+void tst_XWindow::placedCentredWithoutFrame()
+{
+    STEP(m_driver->open());
+    const QRect geometry = m_driver->program().geometry();
+    QCOMPARE(geometry.size(), QSize(314, 292));
+    const QPoint offset = geometry.center() - QGuiApplication::primaryScreen()->geometry().center();
+    QVERIFY2(std::abs(offset.x()) <= 1 && std::abs(offset.y()) <= 1,
+             qPrintable(QStringLiteral("window at %1, %2").arg(geometry.x()).arg(geometry.y())));
+    // Under bare Xvfb nobody draws frames: what counts is what the window asks of every window
+    // manager, Motif hints whose decorations field is in use and names no decoration at all.
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), m_driver->program().window(),
+                                          QStringLiteral("_MOTIF_WM_HINTS")});
+    QVERIFY(xprop.waitForFinished(conditionTimeoutMs));
+    const QString hints = QString::fromLatin1(xprop.readAllStandardOutput()).simplified();
+    const QStringList fields = hints.section(QLatin1Char('='), 1).split(QLatin1Char(','));
+    QVERIFY2(fields.size() >= 3, qPrintable(hints));
+    QVERIFY2((fields.at(0).trimmed().toUInt(nullptr, 0) & 2U) != 0, qPrintable(hints));
+    QCOMPARE(fields.at(2).trimmed().toUInt(nullptr, 0), 0U);
+}
+
+// The window as opened and focused, against the offscreen test's stored picture. Qt's own
+// command-line options must change nothing: the program takes no command line.
+void tst_XWindow::matchesGoldenPicture_data()
+{
+    const QString sheet = m_folder.filePath(QStringLiteral("red.qss"));
+    QFile file(sheet);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("* { background: red; }") > 0);
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no arguments") << QStringList();
+    QTest::newRow("-reverse") << QStringList{"-reverse"};
+    QTest::newRow("-stylesheet") << QStringList{"-stylesheet", sheet};
+    QTest::newRow("-style") << QStringList{"-style", "Windows"};
+    QTest::newRow("-qwindowtitle") << QStringList{"-qwindowtitle", "Altro"};
+    QTest::newRow("-platform") << QStringList{"-platform", "offscreen"};
+    QTest::newRow("-fn and -bg") << QStringList{"-fn", "Serif 20", "-bg", "red"};
+}
+
+void tst_XWindow::matchesGoldenPicture()
+{
+    QFETCH(QStringList, arguments);
+    STEP(m_driver->open(arguments));
+    const QImage golden = QImage(QStringLiteral(PONDERIVAL_GOLDEN_DIR "/frmponderival.png"))
+                              .convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!golden.isNull());
+    const auto allowed =
+        static_cast<qsizetype>(differingShareAllowed * golden.width() * golden.height());
+    qsizetype differing = 0;
+    const bool matches = waitUntil([&] {
+        const QImage shown = m_driver->grab(QRect(QPoint(), golden.size()));
+        differing = differingPixels(shown, golden, channelTolerance);
+        return differing <= allowed;
+    });
+    QVERIFY2(matches, qPrintable(QStringLiteral("%1 pixels differ").arg(differing)));
+}
+
+// Before the pointer has moved: the keyboard alone. Esc presses nothing, Tab moves the focus,
+// Space starts the search and Enter halts it.
+void tst_XWindow::keyboardRightAfterOpening()
+{
+    STEP(m_driver->open());
+    STEP(m_driver->key("Escape"));
+    STEP(m_driver->key("Tab"));
+    STEP(m_driver->waitForFocus(cmdEsc));
+    QVERIFY2(m_driver->program().isRunning(), "Esc closed the window");
+    QVERIFY(!showsText(m_driver->grab(lblCase)));
+    QVERIFY(faceIs(m_driver->grab(cmdStop), idleGreen));
+    STEP(m_driver->key("Tab"));
+    STEP(m_driver->waitForFocus(cmdStop));
+    // The first run halts by itself within a few ticks: the solution it leaves shows it ran.
+    STEP(m_driver->key("space"));
+    STEP(m_driver->waitForSolution());
+    STEP(m_driver->key("space"));
+    STEP(m_driver->waitForSolution());
+    STEP(m_driver->key("space"));
+    STEP(m_driver->waitForSolution());
+    STEP(m_driver->key("space"));
+    STEP(m_driver->waitForRunning());
+    STEP(m_driver->key("Return"));
+    // Halted by the key, not at a solution: Idle with no street length on show.
+    QVERIFY(waitUntil([this] { return faceIs(m_driver->grab(cmdStop), idleGreen); }));
+    QVERIFY(!showsText(m_driver->grab(lblCase)));
+    QVERIFY(m_driver->program().isRunning());
+}
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication application(argc, argv);
+    tst_XWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_xwindow.moc"
