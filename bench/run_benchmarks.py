@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Runs every benchmark of the program and prints one table, each figure beside the comparison
-measured in the same run. Usage: run_benchmarks.py BENCH_DIR [--runs N]."""
+measured in the same run. Usage: run_benchmarks.py BENCH_DIR [--runs N] [--windows BUILD_DIR]."""
 
 import argparse
 import json
@@ -8,10 +8,14 @@ import os
 import shutil
 import statistics
 import subprocess
+import sys
 import tempfile
 import time
 from contextlib import contextmanager
 from pathlib import Path
+
+from orcafigures import orca_figures
+from winebench import windows_rows
 
 
 def parse_figures(output):
@@ -95,6 +99,23 @@ def startup(bench, runs, mode, env):
     return median_of(runs, once)
 
 
+def screen_reader_rows(row, bench):
+    """Orca following the fourth run, with the window's paced events and with Qt's own."""
+    figures = orca_figures(bench.parent / "window" / "qt" / "ponderival",
+                           bench / "bench_qtaccessibility")
+    if not figures:
+        return
+    paced, plain, alone = figures["paced"], figures["plain"], figures["alone"]
+    rate = paced["events_per_second"]
+    row("a11y events/s while running", f"{rate:.1f}", f"{plain['events_per_second']:.1f}",
+        "Qt's own events", "<= 10", rate <= 10.5)
+    cpu = lambda f: f"{f['program_cpu']:.1f} / {f['orca_cpu']:.1f} / {f['bus_cpu']:.1f}"
+    ratio = paced["program_cpu"] / max(alone["program_cpu"], 0.1)
+    row("CPU while running with Orca (program, Orca, bus)", cpu(paced), cpu(plain),
+        f"Qt's own events (% core); program {ratio:.2f}x its {alone['program_cpu']:.1f} "
+        "with no screen reader", "program <= 1.5x", ratio <= 1.5)
+
+
 def measure(bench, runs):
     offscreen = {"QT_QPA_PLATFORM": "offscreen"}
     rows = []
@@ -127,6 +148,8 @@ def measure(bench, runs):
                     cpu = program["cpu_percent"]
                     row("CPU running, X11, a11y on (% core)", f"{cpu:.2f}",
                         f"{bare['cpu_percent']:.2f}", "bare window", "<= 3", cpu <= 3)
+
+    screen_reader_rows(row, bench)
 
     start_runs = max(runs * 5, 15)
     window = startup(bench, start_runs, "window", offscreen)
@@ -162,9 +185,18 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("bench", type=Path, help="the folder of the built benchmark programs")
     parser.add_argument("--runs", type=int, default=3)
+    parser.add_argument("--windows", type=Path, metavar="BUILD_DIR",
+                        help="also time the Windows program under Wine, from this build folder")
     args = parser.parse_args()
     os.environ.setdefault("XDG_RUNTIME_DIR", tempfile.mkdtemp(prefix="ponderival-bench-"))
-    print_table(measure(args.bench.resolve(), args.runs), args.runs)
+    try:
+        rows = measure(args.bench.resolve(), args.runs)
+    except FileNotFoundError as missing:
+        sys.exit(f"No benchmark program {missing.filename}: build with "
+                 "-DPONDERIVAL_BUILD_BENCHMARKS=ON, as scripts/bench.sh does.")
+    if args.windows:
+        rows += windows_rows(args.windows.resolve(), args.runs, max(args.runs * 5, 15))
+    print_table(rows, args.runs)
 
 
 if __name__ == "__main__":

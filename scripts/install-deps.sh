@@ -1,21 +1,33 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that are missing for the given purpose ("run" or "test").
+# Installs the Debian 12 packages that are missing for the given purpose: "run", "windows" (the
+# Windows program, cross-compiled, packaged and tried under Wine) or "test" (everything).
 # Does nothing, and needs no privileges, when everything is already there.
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
 test_packages=(
-    libbenchmark-dev xvfb xauth at-spi2-core dbus xdotool strace python3
+    libbenchmark-dev xvfb xauth x11-utils at-spi2-core dbus xdotool strace python3
     clang-format clang-tidy
     icoutils binutils-mingw-w64-x86-64 gcc-mingw-w64-x86-64
     desktop-file-utils appstream dpkg-dev file
+    orca speech-dispatcher-espeak-ng
+)
+# /usr/bin/wine comes from "wine", the 64-bit Wine itself from "wine64". Wine only recommends the X
+# libraries below but loads them when it runs: Xrender to draw, XRandR and Xinerama for the
+# monitors, XInput2 and Xfixes for the pointer.
+windows_packages=(
+    cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+    binutils-mingw-w64-x86-64 googletest nsis icoutils python3
+    wine wine64 xvfb xauth xdotool imagemagick
+    libxrender1 libxrandr2 libxinerama1 libxi6 libxfixes3 libxcursor1
 )
 
 case "${1:-}" in
 run) wanted=("${build_packages[@]}") ;;
-test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
+windows) wanted=("${windows_packages[@]}") ;;
+test) wanted=("${build_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}") ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|windows|test" >&2
     exit 2
     ;;
 esac

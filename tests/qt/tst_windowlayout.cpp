@@ -1,4 +1,5 @@
 #include "frmponderival.h"
+#include "frmponderivaldescription.h"
 #include "startup.h"
 #include "windowtestsupport.h"
 
@@ -8,10 +9,51 @@
 #include <QScreen>
 #include <QTest>
 
-using namespace windowtest;
+#include <functional>
+#include <optional>
+#include <string_view>
 
-// The window as described: its frame, every control's place, text, font and colour, and what a
-// screen reader is told. Positions in the tables are the description's twips, 15 to a pixel.
+using namespace windowtest;
+namespace form = ponderival::form;
+
+namespace {
+
+QString qString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// One row per control of the window's description that the filter takes, named after it.
+void descriptionRows(const std::function<bool(const form::Control &)> &filter)
+{
+    QTest::addColumn<QString>("name");
+    for (const form::Control &control : form::controls) {
+        if (filter(control)) {
+            QTest::newRow(std::string(control.name).c_str()) << qString(control.name);
+        }
+    }
+}
+
+form::Control described(const QString &name)
+{
+    return form::findControl(name.toStdString()).value();
+}
+
+QRect pixels(const form::Twips &place)
+{
+    return {form::pixels(place.left), form::pixels(place.top), form::pixels(place.width),
+            form::pixels(place.height)};
+}
+
+bool isLabel(const form::Control &control)
+{
+    return control.kind == form::ControlKind::Label;
+}
+
+} // namespace
+
+// The window built from frmponderival.ui, held value by value to the window's one description:
+// places, texts, fonts, fills, alignment and visibility, and what a screen reader is told.
 class tst_WindowLayout : public QObject
 {
     Q_OBJECT
@@ -22,19 +64,40 @@ private slots:
     void cleanup() { m_window.reset(); }
 
     void windowFrame();
-    void geometry_data();
+    void geometry_data()
+    {
+        descriptionRows([](const form::Control &) { return true; });
+    }
     void geometry();
-    void texts_data();
+    void texts_data()
+    {
+        descriptionRows([](const form::Control &c) { return !c.text.empty() || isLabel(c); });
+    }
     void texts();
-    void fonts_data();
+    void fonts_data()
+    {
+        descriptionRows([](const form::Control &c) { return c.kind != form::ControlKind::Shape; });
+    }
     void fonts();
-    void backgrounds_data();
+    void backgrounds_data()
+    {
+        descriptionRows(
+            [](const form::Control &c) { return c.visible && c.kind != form::ControlKind::Shape; });
+    }
     void backgrounds();
     void stopButtonRunningLook();
     void shapeIsOnePixelOutline();
-    void unseenControls_data();
+    void unseenControls_data()
+    {
+        descriptionRows([](const form::Control &c) { return !c.visible; });
+    }
     void unseenControls();
-    void accessibility_data();
+    void accessibility_data()
+    {
+        descriptionRows([](const form::Control &c) {
+            return c.visible && (c.kind == form::ControlKind::Button || !c.heading.empty());
+        });
+    }
     void accessibility();
 
 private:
@@ -50,149 +113,71 @@ void tst_WindowLayout::init()
 
 void tst_WindowLayout::windowFrame()
 {
-    QCOMPARE(m_window->objectName(), QStringLiteral("frmPonderival"));
-    QCOMPARE(m_window->size(), QSize(4710 / 15, 4380 / 15));
+    QCOMPARE(m_window->objectName(), qString(form::window.name));
+    QCOMPARE(m_window->size(),
+             QSize(form::pixels(form::window.width), form::pixels(form::window.height)));
+    QCOMPARE(m_window->size(), QSize(314, 292));
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     QVERIFY(m_window->windowFlags().testFlag(Qt::FramelessWindowHint));
     QVERIFY(m_window->isWindow());
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Form1"));
+    QCOMPARE(m_window->windowTitle(), qString(form::window.caption));
     const QRect available = m_window->screen()->availableGeometry();
     QCOMPARE(m_window->geometry().center(), available.center());
-}
-
-void tst_WindowLayout::geometry_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
-    const auto row = [](const char *name, int left, int top, int width, int height) {
-        QTest::newRow(name) << QString::fromLatin1(name) << QRect(left, top, width, height);
-    };
-    row("Shape1", 120, 120, 4455, 3015);
-    row("Label4_0", 240, 240, 4215, 375);
-    row("Label6", 360, 600, 4095, 255);
-    row("Label1", 360, 960, 1695, 375);
-    row("Label2", 2280, 960, 975, 375);
-    row("Label3", 3360, 960, 975, 375);
-    row("lblTot", 360, 1320, 1695, 375);
-    row("lblCivico", 2280, 1320, 975, 375);
-    row("lblCase", 3360, 1320, 975, 375);
-    row("cmdStop", 1200, 1920, 975, 615);
-    row("cmdEsc", 2640, 1920, 975, 615);
-    row("Label4_1", 240, 2760, 4215, 375);
-    row("Label5", 120, 3240, 4455, 1095);
-    row("lblN", 4320, 8280, 375, 375);
-    row("lblTot2", 12120, 3960, 1695, 375);
-    row("cmdAvanti", 5640, 6840, 975, 615);
 }
 
 void tst_WindowLayout::geometry()
 {
     QFETCH(QString, name);
-    QFETCH(QRect, twips);
     const auto *widget = control(*m_window, name.toLatin1().constData());
     QVERIFY(widget);
     QCOMPARE(widget->parentWidget(), m_window.get());
-    const QRect pixels(twips.left() / 15, twips.top() / 15, twips.width() / 15,
-                       twips.height() / 15);
-    QCOMPARE(widget->geometry(), pixels);
-}
-
-void tst_WindowLayout::texts_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("title") << "Label4_0"
-                           << "Quesito delle case numerate";
-    QTest::newRow("source") << "Label6"
-                            << "(problema ispirato da #quolsitan)";
-    QTest::newRow("Somma") << "Label1"
-                           << "Somma";
-    QTest::newRow("Numero") << "Label2"
-                            << "Numero";
-    QTest::newRow("Case") << "Label3"
-                          << "Case";
-    QTest::newRow("lblTot") << "lblTot"
-                            << "1";
-    QTest::newRow("lblCivico") << "lblCivico"
-                               << "2";
-    QTest::newRow("lblCase") << "lblCase"
-                             << "";
-    QTest::newRow("lblN") << "lblN"
-                          << "1";
-    QTest::newRow("lblTot2") << "lblTot2"
-                             << "1";
-    QTest::newRow("statement")
-        << "Label5"
-        << "In una strada ci sono alcune case (da 50 a 500) allineate e numerate 1,2,3,4... "
-           "consecutivamente. Fra queste c'\u00e8 n'\u00e8 una tale che la somma di tutti i "
-           "numeri che la precedono \u00e8 uguale alla somma di tutti i numeri delle case che la "
-           "seguono. Qual \u00e8 il numero di questa casa?";
+    QCOMPARE(widget->geometry(), pixels(described(name).place));
+    QCOMPARE(widget->isVisible(), described(name).visible);
 }
 
 void tst_WindowLayout::texts()
 {
     QFETCH(QString, name);
-    QTEST(labelText(*m_window, name.toLatin1().constData()), "text");
+    const form::Control expected = described(name);
+    if (const auto *button = control<QPushButton>(*m_window, name.toLatin1().constData())) {
+        QCOMPARE(button->text(), qString(expected.text));
+        return;
+    }
     const auto *label = control<QLabel>(*m_window, name.toLatin1().constData());
+    QVERIFY(label);
+    QCOMPARE(label->text(), qString(expected.text));
+    QCOMPARE(expected.alignment, form::Alignment::Centre);
     QVERIFY(label->alignment().testFlag(Qt::AlignHCenter));
     QCOMPARE(label->textFormat(), Qt::PlainText);
-}
-
-void tst_WindowLayout::fonts_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<double>("points");
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<QString>("shownFamily");
-    const QString sans = QStringLiteral("MS Sans Serif");
-    const QString liberationSans = QStringLiteral("Liberation Sans");
-    QTest::newRow("title") << "Label4_0"
-                           << "Times New Roman" << 14.25 << true << "Liberation Serif";
-    for (const char *name : {"Label6", "Label4_1", "Label5", "cmdAvanti"}) {
-        QTest::newRow(name) << name << sans << 8.25 << false << liberationSans;
-    }
-    for (const char *name :
-         {"Label1", "Label2", "Label3", "lblTot", "lblCivico", "lblCase", "lblN", "lblTot2"}) {
-        QTest::newRow(name) << name << sans << 12.0 << true << liberationSans;
-    }
-    for (const char *name : {"cmdStop", "cmdEsc"}) {
-        QTest::newRow(name) << name << sans << 9.75 << true << liberationSans;
-    }
+    QCOMPARE(label->wordWrap(), expected.wordWrap);
 }
 
 void tst_WindowLayout::fonts()
 {
     QFETCH(QString, name);
+    const form::Font expected = described(name).font;
     const auto *widget = control(*m_window, name.toLatin1().constData());
     QVERIFY(widget);
     widget->ensurePolished();
-    QTEST(widget->font().family(), "family");
-    QTEST(widget->font().pointSizeF(), "points");
-    QTEST(widget->font().bold(), "bold");
+    QCOMPARE(widget->font().family(), qString(expected.face));
+    QCOMPARE(widget->font().pointSizeF(), expected.points);
+    QCOMPARE(widget->font().bold(), expected.bold);
     QCOMPARE(widget->font().italic(), false);
-    QTEST(QFontInfo(widget->font()).family(), "shownFamily");
-}
-
-void tst_WindowLayout::backgrounds_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<uint>("colour");
-    QTest::newRow("lblTot white") << "lblTot" << 0xFFFFFFU;
-    QTest::newRow("lblCivico light yellow") << "lblCivico" << 0xC0FFFFU;
-    QTest::newRow("lblCase white") << "lblCase" << 0xFFFFFFU;
-    QTest::newRow("cmdStop light green") << "cmdStop" << 0xC0FFC0U;
-    QTest::newRow("cmdEsc light cyan") << "cmdEsc" << 0xFFFFC0U;
-    QTest::newRow("Label5 dialog face") << "Label5" << 0xF0F0F0U;
-    QTest::newRow("Label1 transparent") << "Label1" << 0xF0F0F0U;
+    // The Windows faces are shown in the Liberation faces with the same metrics.
+    const QString shown =
+        expected.face == "Times New Roman" ? "Liberation Serif" : "Liberation Sans";
+    QCOMPARE(QFontInfo(widget->font()).family(), shown);
 }
 
 void tst_WindowLayout::backgrounds()
 {
     QFETCH(QString, name);
-    QFETCH(uint, colour);
+    const form::Control expected = described(name);
     const auto *widget = control(*m_window, name.toLatin1().constData());
     QVERIFY(widget);
+    // Transparent labels and the statement show the window's face, Windows' dialog grey.
+    const unsigned colour =
+        expected.fill == form::Fill::Colour ? expected.background.value : 0xF0F0F0U;
     QCOMPARE(backgroundOf(*m_window, *widget), fromLowByteRed(colour));
 }
 
@@ -204,7 +189,7 @@ void tst_WindowLayout::stopButtonRunningLook()
     QCOMPARE(backgroundOf(*m_window, *stop), fromLowByteRed(0xC0C0FFU));
     QTest::mouseClick(stop, Qt::LeftButton);
     QCOMPARE(stop->text(), QStringLiteral("Avanti!"));
-    QCOMPARE(backgroundOf(*m_window, *stop), fromLowByteRed(0xC0FFC0U));
+    QCOMPARE(backgroundOf(*m_window, *stop), fromLowByteRed(form::lightGreen.value));
 }
 
 void tst_WindowLayout::shapeIsOnePixelOutline()
@@ -227,18 +212,6 @@ void tst_WindowLayout::shapeIsOnePixelOutline()
     QCOMPARE(image.pixelColor(frame.left() + 4, 140), face);
 }
 
-void tst_WindowLayout::unseenControls_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("lblN") << "lblN"
-                          << "1";
-    QTest::newRow("lblTot2") << "lblTot2"
-                             << "1";
-    QTest::newRow("cmdAvanti") << "cmdAvanti"
-                               << "Avanti!";
-}
-
 void tst_WindowLayout::unseenControls()
 {
     QFETCH(QString, name);
@@ -246,51 +219,31 @@ void tst_WindowLayout::unseenControls()
     QVERIFY(widget);
     QVERIFY(!widget->isVisible());
     QVERIFY(!m_window->rect().intersects(widget->geometry()));
-    const auto *button = qobject_cast<const QPushButton *>(widget);
-    QTEST(button ? button->text() : labelText(*m_window, name.toLatin1().constData()), "text");
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(accessible);
     QVERIFY(accessible->state().invisible);
     // A fixed accessible name keeps the thousands of writes to these labels from raising
     // accessibility events that nobody may hear.
-    if (!button) {
+    if (isLabel(described(name))) {
         QVERIFY(!widget->accessibleName().isEmpty());
     }
-}
-
-void tst_WindowLayout::accessibility_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("accessibleName");
-    QTest::addColumn<QString>("description");
-    QTest::newRow("lblTot") << "lblTot"
-                            << "1"
-                            << "Somma";
-    QTest::newRow("lblCivico") << "lblCivico"
-                               << "2"
-                               << "Numero";
-    QTest::newRow("lblCase") << "lblCase"
-                             << ""
-                             << "Case";
-    QTest::newRow("cmdStop") << "cmdStop"
-                             << "Avanti!"
-                             << "";
-    QTest::newRow("cmdEsc") << "cmdEsc"
-                            << "Esc"
-                            << "";
 }
 
 void tst_WindowLayout::accessibility()
 {
     QFETCH(QString, name);
+    const form::Control expected = described(name);
     auto *widget = control(*m_window, name.toLatin1().constData());
     QVERIFY(widget);
-    // An empty accessible name is what makes a label announce its text as it changes.
-    QCOMPARE(widget->accessibleName(), QString());
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(accessible);
-    QTEST(accessible->text(QAccessible::Name), "accessibleName");
-    QTEST(accessible->text(QAccessible::Description), "description");
+    // A field is named after the heading of its column, followed by the number it shows.
+    const std::optional<form::Control> heading = form::findControl(expected.heading);
+    QString spoken = heading ? qString(heading->text) : QString();
+    if (!expected.text.empty()) {
+        spoken += (spoken.isEmpty() ? QString() : QStringLiteral(" ")) + qString(expected.text);
+    }
+    QCOMPARE(accessible->text(QAccessible::Name), spoken);
     QVERIFY(!accessible->state().invisible);
 }
 

@@ -1,5 +1,6 @@
 #include "frmponderival.h"
 
+#include "accessiblefactory.h"
 #include "runcontrol.h"
 #include "searchstep.h"
 #include "ui_frmponderival.h"
@@ -21,6 +22,7 @@ frmPonderival::frmPonderival(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       m_ui(std::make_unique<Ui::frmPonderival>()), m_timer1(new QTimer(this))
 {
+    installAccessibleFactory();
     m_ui->setupUi(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(10);
@@ -38,6 +40,7 @@ frmPonderival::frmPonderival(QWidget *parent)
     connect(m_ui->cmdAvanti, &QPushButton::clicked, this,
             [this] { handleEvent(ponderival::cmdAvanti_Click); });
     connect(m_ui->cmdEsc, &QPushButton::clicked, this, &frmPonderival::cmdEsc_Click);
+    attachAnnouncer(*this);
 
     m_ui->cmdStop->setFocus();
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),

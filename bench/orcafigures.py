@@ -1,0 +1,91 @@
+"""Figures of the program under a screen reader, for run_benchmarks.py: the accessibility events
+it sends a second while the search runs, and the CPU of the program, Orca and the accessibility
+bus over the same seconds. Each is measured in a headless Orca session (tests/a11y), with the
+window's own pacing and, for comparison, with Qt's own events alone."""
+
+import re
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests" / "a11y"))
+from orcasession import OrcaSession, cpu_seconds, missing_tools, wait_for  # noqa: E402
+
+WINDOW_SECONDS = 8.0
+
+
+def stop_button_colour(session, window):
+    """The colour inside cmdStop's left edge: its background, which shows the run state."""
+    geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
+                              env=session.env, capture_output=True, text=True, check=True)
+    origin = dict(line.split("=", 1) for line in geometry.stdout.split())
+    x, y = int(origin["X"]) + 80 + 5, int(origin["Y"]) + 128 + 20
+    pixel = subprocess.run(["import", "-window", "root", "-crop", f"1x1+{x}+{y}", "txt:-"],
+                           env=session.env, capture_output=True, text=True, check=True)
+    return re.search(r"#[0-9A-Fa-f]{6}", pixel.stdout).group(0)
+
+
+def run_to_fourth_run(session, window):
+    """Starts runs until the fourth, from 288 to 1,681 houses: the first three halt within
+    three seconds, the fourth runs for fourteen."""
+    idle = stop_button_colour(session, window)
+    for _ in range(3):
+        session.keys("space")
+        try:
+            wait_for(lambda: stop_button_colour(session, window) != idle, 2, "a run")
+        except TimeoutError:
+            pass  # the first run halts within 40 ms, perhaps before it was seen
+        wait_for(lambda: stop_button_colour(session, window) == idle, 60, "the halt")
+    session.keys("space")
+    wait_for(lambda: stop_button_colour(session, window) != idle, 10, "the fourth run")
+    return idle
+
+
+def a11y_bus_pid(session):
+    """The accessibility bus's daemon: the one whose socket lies in this session's folder."""
+    for cmdline in Path("/proc").glob("[0-9]*/cmdline"):
+        try:
+            words = cmdline.read_bytes().split(b"\0")
+        except OSError:
+            continue
+        if any(b"accessibility.conf" in word for word in words) \
+                and any(str(session.home).encode() in word for word in words):
+            return int(cmdline.parent.name)
+    return None
+
+
+def measure_session(program, orca, env):
+    """Events a second and CPU (% of a core) of program, Orca and bus while the search runs."""
+    with OrcaSession(program, orca=orca, extra_env=env, timeout=120) as session:
+        session.launch()
+        window = session.window_id()
+        if orca:
+            session.wait_for_utterance(r".*push button.*")
+        idle = run_to_fourth_run(session, window)
+        pids = {"program": session.app.pid, "orca": session.orca.pid if orca else None,
+                "bus": a11y_bus_pid(session)}
+        session.monitor_events()
+        time.sleep(0.5)
+        before = {name: cpu_seconds(pid) for name, pid in pids.items() if pid}
+        started = time.time()
+        time.sleep(WINDOW_SECONDS)
+        after = {name: cpu_seconds(pid) for name, pid in pids.items() if pid}
+        ended = time.time()
+        if stop_button_colour(session, window) == idle:
+            raise RuntimeError("the run halted inside the measuring window")
+        events = [t for t in session.event_times() if started <= t <= ended]
+        figures = {f"{name}_cpu": 100 * (after[name] - before[name]) / (ended - started)
+                   for name in after}
+        figures["events_per_second"] = len(events) / (ended - started)
+        return figures
+
+
+def orca_figures(program, plain_program):
+    """Paced (the window's own) and plain (Qt's own, plain_program) figures, and the program alone
+    with no screen reader; None when Orca or a tool is missing."""
+    if missing_tools() or not Path(program).exists() or not Path(plain_program).exists():
+        return None
+    return {"paced": measure_session(program, True, {}),
+            "plain": measure_session(plain_program, True, {}),
+            "alone": measure_session(program, False, {})}

@@ -1,0 +1,204 @@
+"""A headless screen-reader session for the real program: Xvfb, a private session bus with the
+accessibility bus on it, speech-dispatcher speaking through espeak-ng to a null audio driver, and
+Orca writing everything it says to a debug log. Keys reach the program and Orca through XTEST."""
+
+import os
+import re
+import select
+import shutil
+import signal
+import subprocess
+import tempfile
+import threading
+import time
+from pathlib import Path
+
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'\s*\[?(?:\{[^}]*\})?\]?$", re.M)
+EVENT_TIME = re.compile(r"signal time=([0-9.]+) .*interface=org\.a11y\.atspi\.Event\.Object;")
+SPEECHD_CONF = """AudioOutputMethod "libao"
+DefaultModule espeak-ng
+AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
+LogLevel 0
+"""
+NEEDED = ("Xvfb", "dbus-daemon", "dbus-monitor", "dbus-send", "stdbuf", "orca", "xdotool",
+          "speech-dispatcher")
+BUS_LAUNCHER = Path("/usr/libexec/at-spi-bus-launcher")
+
+
+def missing_tools():
+    missing = [tool for tool in NEEDED if not shutil.which(tool)]
+    return missing + ([str(BUS_LAUNCHER)] if not BUS_LAUNCHER.exists() else [])
+
+
+def wait_for(condition, timeout, what):
+    """Polls until condition() gives something true; fails after timeout seconds."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        result = condition()
+        if result:
+            return result
+        time.sleep(0.05)
+    raise TimeoutError(f"gave up waiting for {what} after {timeout} s")
+
+
+def cpu_seconds(pid):
+    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+class OrcaSession:
+    """Use as a context manager; everything it starts is stopped at exit."""
+
+    def __init__(self, program, orca=True, extra_env=None, timeout=60):
+        self.program = str(program)
+        self.with_orca = orca
+        self.timeout = timeout
+        self.home = Path(tempfile.mkdtemp(prefix="ponderival-a11y-"))
+        self.log = self.home / "orca-debug.txt"
+        self.extra_env = extra_env or {}
+        self.processes = []
+        self.env = {}
+        self.app = self.orca = self.bus = self.monitor = self.monitor_reader = None
+        self.event_log = []
+        self.a11y_address = None
+
+    def start(self, *args, **kwargs):
+        process = subprocess.Popen(*args, env=self.env, stdin=subprocess.DEVNULL,
+                                   start_new_session=True, **kwargs)
+        self.processes.append(process)
+        return process
+
+    def __enter__(self):
+        try:
+            self._set_up()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+        return self
+
+    def _set_up(self):
+        (self.home / ".config/speech-dispatcher").mkdir(parents=True)
+        (self.home / ".config/speech-dispatcher/speechd.conf").write_text(SPEECHD_CONF)
+        (self.home / ".libao").write_text("default_driver=null\n")
+        (self.home / "runtime").mkdir(mode=0o700)
+        (self.home / "orca").mkdir()
+        # Orca writes its log through a buffer; a line-buffered log shows each utterance at once.
+        (self.home / "orca/orca-customizations.py").write_text(
+            "import orca.debug\norca.debug.debugFile.reconfigure(line_buffering=True)\n")
+        # Xvfb picks a free display itself, so that sessions started side by side cannot meet.
+        read_end, write_end = os.pipe()
+        self.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+                    "-nolisten", "tcp"], pass_fds=(write_end,),
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as display_number:
+            ready, _, _ = select.select([display_number], [], [], 30)
+            number = display_number.readline().strip() if ready else ""
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "HOME": str(self.home),
+                    "XDG_RUNTIME_DIR": str(self.home / "runtime"), "DISPLAY": f":{number}",
+                    "XDG_CONFIG_HOME": str(self.home / ".config"), "LANG": "C.UTF-8",
+                    **{name: value for name, value in os.environ.items()
+                       if name.endswith("SAN_OPTIONS") or name.startswith("PONDERIVAL_")},
+                    **self.extra_env}
+        self.bus = self.start(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = self.bus.stdout.readline().strip()
+        self.start([str(BUS_LAUNCHER), "--launch-immediately"],
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.a11y_address = wait_for(self._accessibility_bus_address, 20, "the accessibility bus")
+        if self.with_orca:
+            # Started through the interpreter, Orca is not named "orca" in the process table, where
+            # another session's Orca would take it for a rival and refuse to start, or end it.
+            orca = shutil.which("orca")
+            interpreter = Path(orca).read_text().splitlines()[0].removeprefix("#!").split()
+            self.orca = self.start([*interpreter, orca, "-u", str(self.home / "orca"),
+                                    "--debug-file", str(self.log)],
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            wait_for(lambda: "Startup complete" in self._log_text(), self.timeout, "Orca")
+
+    def _accessibility_bus_address(self):
+        done = subprocess.run(["dbus-send", "--session", "--print-reply=literal",
+                               "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
+                              env=self.env, capture_output=True, text=True, timeout=10,
+                              check=False)
+        return done.stdout.strip() if done.returncode == 0 and done.stdout.strip() else None
+
+    def _log_text(self):
+        try:
+            return self.log.read_text(errors="replace")
+        except FileNotFoundError:
+            return ""
+
+    def utterances(self):
+        return SPEECH.findall(self._log_text())
+
+    def launch(self):
+        self.app = self.start([self.program], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        window = wait_for(self.window_id, self.timeout, "the program's window")
+        # With no window manager on the server, keyboard focus is given to the window directly.
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], env=self.env, check=True,
+                       timeout=self.timeout)
+        return self.app
+
+    def window_id(self):
+        if self.app.poll() is not None:
+            raise RuntimeError(f"the program ended ({self.app.returncode}): "
+                               + self.app.stderr.read().decode(errors="replace"))
+        done = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.app.pid), "--name", "Form1"],
+                              env=self.env, capture_output=True, text=True, check=False)
+        return done.stdout.split()[0] if done.stdout.split() else None
+
+    def keys(self, *keys):
+        subprocess.run(["xdotool", "key", "--delay", "60", *keys], env=self.env, check=True,
+                       timeout=30)
+
+    def monitor_events(self):
+        """Starts counting the object events on the accessibility bus; see event_times()."""
+        # Line-buffered and read as it comes: a monitor that stops reading is cut off by the bus.
+        self.monitor = self.start(["stdbuf", "-oL", "dbus-monitor", "--address", self.a11y_address,
+                                   "type='signal',interface='org.a11y.atspi.Event.Object'"],
+                                  stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.event_log = []
+        self.monitor_reader = threading.Thread(target=self._read_monitor, daemon=True)
+        self.monitor_reader.start()
+
+    def _read_monitor(self):
+        for line in self.monitor.stdout:
+            found = EVENT_TIME.match(line)
+            if found:
+                self.event_log.append(float(found.group(1)))
+
+    def event_times(self):
+        """Stops the monitor and gives the wall-clock time of every object event it saw."""
+        self.monitor.terminate()
+        self.monitor.wait(timeout=30)
+        self.monitor_reader.join(timeout=30)
+        return list(self.event_log)
+
+    def wait_for_utterance(self, pattern, after=0, timeout=None):
+        """Waits until an utterance at or after index `after` matches; gives its index."""
+        def found():
+            for index, text in enumerate(self.utterances()[after:], start=after):
+                if re.fullmatch(pattern, text):
+                    return index + 1
+            return None
+        return wait_for(found, timeout or self.timeout, f"Orca to say {pattern!r}") - 1
+
+    def __exit__(self, *exc):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                try:
+                    os.killpg(process.pid, signal.SIGTERM)
+                except ProcessLookupError:
+                    pass
+        for process in reversed(self.processes):
+            try:
+                process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                os.killpg(process.pid, signal.SIGKILL)
+                process.wait()
+        if not os.environ.get("PONDERIVAL_KEEP_A11Y_LOG"):
+            shutil.rmtree(self.home, ignore_errors=True)
+        return False

@@ -1,0 +1,300 @@
+#include "announcer.h"
+#include "frmponderival.h"
+#include "startup.h"
+#include "windowtestsupport.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+using namespace windowtest;
+
+namespace {
+
+constexpr int haltTimeoutMs = 20000;
+
+// One accessibility event as a screen reader would get it, with its texts read at once.
+struct Heard
+{
+    QAccessible::Event type;
+    const QObject *source;
+    QAccessible::Role role;
+    QString name, description;
+    qint64 atMs;
+};
+
+std::vector<Heard> heard;
+QElapsedTimer eventClock;
+
+void record(QAccessibleEvent *event)
+{
+    QAccessibleInterface *accessible = event->accessibleInterface();
+    heard.push_back({event->type(), event->object(),
+                     accessible ? accessible->role() : QAccessible::NoRole,
+                     accessible ? accessible->text(QAccessible::Name) : QString(),
+                     accessible ? accessible->text(QAccessible::Description) : QString(),
+                     eventClock.elapsed()});
+}
+
+QString accessibleText(QObject *object, QAccessible::Text type)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(object);
+    return accessible ? accessible->text(type) : QStringLiteral("<no interface>");
+}
+
+} // namespace
+
+// What the window gives a screen reader: texts and the tree it reads, the messages it speaks, and
+// how often the value fields tell it they changed. Events are taken where Qt would hand them to
+// the platform's bridge.
+class tst_Accessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup() { m_window.reset(); }
+
+    void windowNamedAfterPuzzle();
+    void fieldsReadWithHeadings_data();
+    void fieldsReadWithHeadings();
+    void statusAreaInTree();
+    void announcesEachChangeOfRun_data();
+    void announcesEachChangeOfRun();
+    void stopButtonDescribesHalt();
+    void fieldEventsPacedWhileRunning();
+    void fieldTextsCurrentBetweenEvents();
+
+private:
+    [[nodiscard]] QPushButton &cmdStop() const
+    {
+        return *control<QPushButton>(*m_window, "cmdStop");
+    }
+    void runToHalt();
+    [[nodiscard]] QStringList announcements() const;
+
+    std::unique_ptr<frmPonderival> m_window;
+};
+
+void tst_Accessibility::initTestCase()
+{
+    ponderival::configureApplication();
+    QAccessible::installUpdateHandler(record);
+    // A screen reader's bridge turns accessibility on some time after start-up; with none (as on
+    // the offscreen platform) Qt sends no events at all.
+    if (!QTest::qWaitFor([] { return QAccessible::isActive(); }, 10000)) {
+        QSKIP("accessibility is off: run through tests/a11y/with_accessibility.py");
+    }
+    eventClock.start();
+}
+
+void tst_Accessibility::init()
+{
+    m_window = std::make_unique<frmPonderival>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    heard.clear();
+}
+
+void tst_Accessibility::runToHalt()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(!timer1(*m_window)->isActive(), haltTimeoutMs);
+    // The announcement follows the halting event once it has returned.
+    QTRY_VERIFY(announcements().size() >= 1 && announcements().constLast().endsWith(u"Avanti!"));
+}
+
+// Each notification shown, as "name|description".
+QStringList tst_Accessibility::announcements() const
+{
+    QStringList result;
+    for (const Heard &event : heard) {
+        if (event.type == QAccessible::ObjectShow && event.role == QAccessible::Notification) {
+            result.append(event.name + u'|' + event.description);
+        }
+    }
+    return result;
+}
+
+void tst_Accessibility::windowNamedAfterPuzzle()
+{
+    QCOMPARE(accessibleText(m_window.get(), QAccessible::Name),
+             QStringLiteral("Quesito delle case numerate"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Form1"));
+}
+
+void tst_Accessibility::fieldsReadWithHeadings_data()
+{
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("lblTot at start") << 0 << "lblTot"
+                                     << "Somma 1"
+                                     << "1";
+    QTest::newRow("lblCivico at start") << 0 << "lblCivico"
+                                        << "Numero 2"
+                                        << "2";
+    QTest::newRow("empty lblCase: heading once") << 0 << "lblCase"
+                                                 << "Case"
+                                                 << "";
+    QTest::newRow("lblTot at 1st solution") << 1 << "lblTot"
+                                            << "Somma 15"
+                                            << "15";
+    QTest::newRow("lblCivico at 1st solution") << 1 << "lblCivico"
+                                               << "Numero 6"
+                                               << "6";
+    QTest::newRow("lblCase at 1st solution") << 1 << "lblCase"
+                                             << "Case 8"
+                                             << "8";
+    QTest::newRow("lblCase at 2nd solution") << 2 << "lblCase"
+                                             << "Case 49"
+                                             << "49";
+}
+
+void tst_Accessibility::fieldsReadWithHeadings()
+{
+    QFETCH(int, runs);
+    QFETCH(QString, field);
+    for (int run = 0; run < runs; ++run) {
+        cmdStop().click();
+        runToHalt();
+    }
+    auto *label = control<QLabel>(*m_window, field.toLatin1().constData());
+    QVERIFY(label);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(label);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->role(), QAccessible::StaticText);
+    QTEST(accessible->text(QAccessible::Name), "name");
+    QTEST(accessible->text(QAccessible::Value), "value");
+    QCOMPARE(accessible->text(QAccessible::Description), QString());
+    QVERIFY(!accessible->state().invisible);
+}
+
+void tst_Accessibility::statusAreaInTree()
+{
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_window.get());
+    QVERIFY(window);
+    const int widgets =
+        static_cast<int>(m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size());
+    QCOMPARE(window->childCount(), widgets + 1);
+    QAccessibleInterface *area = window->child(widgets);
+    QVERIFY(area);
+    QCOMPARE(area->role(), QAccessible::StatusBar);
+    QCOMPARE(area->parent(), window);
+    QCOMPARE(window->indexOfChild(area), widgets);
+    QCOMPARE(area->childCount(), static_cast<int>(Announcer::noticeCount));
+    for (int index = 0; index < area->childCount(); ++index) {
+        QAccessibleInterface *notice = area->child(index);
+        QVERIFY(notice);
+        QCOMPARE(notice->role(), QAccessible::Notification);
+        QCOMPARE(notice->parent(), area);
+        QCOMPARE(area->indexOfChild(notice), index);
+        QVERIFY(notice->rect().isEmpty());
+    }
+    QCOMPARE(window->child(widgets + 1), nullptr);
+}
+
+void tst_Accessibility::announcesEachChangeOfRun_data()
+{
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("first run") << 1 << QStringList{"Stop!|", "Somma 15, Numero 6, Case 8|Avanti!"};
+    QTest::newRow("four runs") << 4
+                               << QStringList{
+                                      "Stop!|", "Somma 15, Numero 6, Case 8|Avanti!",
+                                      "Stop!|", "Somma 595, Numero 35, Case 49|Avanti!",
+                                      "Stop!|", "Somma 20706, Numero 204, Case 288|Avanti!",
+                                      "Stop!|", "Somma 706266, Numero 1189, Case 1681|Avanti!"};
+}
+
+void tst_Accessibility::announcesEachChangeOfRun()
+{
+    QFETCH(int, runs);
+    for (int run = 0; run < runs; ++run) {
+        cmdStop().click();
+        runToHalt();
+    }
+    QTEST(announcements(), "expected");
+}
+
+void tst_Accessibility::stopButtonDescribesHalt()
+{
+    cmdStop().click();
+    runToHalt();
+    QCOMPARE(accessibleText(&cmdStop(), QAccessible::Description),
+             QStringLiteral("Somma 15, Numero 6, Case 8"));
+    cmdStop().click();
+    runToHalt();
+    // The third run takes 2.4 s to its answer, time enough to halt it by a click.
+    cmdStop().click();
+    QTRY_COMPARE(announcements().size(), 5);
+    QCOMPARE(accessibleText(&cmdStop(), QAccessible::Description), QString());
+    QTRY_VERIFY(labelText(*m_window, "lblTot") != QStringLiteral("595"));
+    cmdStop().click();
+    QTRY_COMPARE(announcements().size(), 6);
+    // No answer to give, and the empty street is left out.
+    QCOMPARE(announcements().constLast(), QStringLiteral("Avanti!|"));
+    QCOMPARE(accessibleText(&cmdStop(), QAccessible::Description),
+             QStringLiteral("Somma %1, Numero %2")
+                 .arg(labelText(*m_window, "lblTot"), labelText(*m_window, "lblCivico")));
+}
+
+void tst_Accessibility::fieldEventsPacedWhileRunning()
+{
+    for (int run = 0; run < 2; ++run) {
+        cmdStop().click();
+        runToHalt();
+    }
+    heard.clear();
+    const qint64 started = eventClock.elapsed();
+    cmdStop().click();
+    runToHalt();
+    const qint64 elapsed = eventClock.elapsed() - started;
+    auto *tot = control<QLabel>(*m_window, "lblTot");
+    std::vector<qint64> batches;
+    for (const Heard &event : heard) {
+        if (event.type == QAccessible::NameChanged && event.source == tot) {
+            batches.push_back(event.atMs);
+        }
+    }
+    // 204 - 35 candidates, one a tick, against a field event every quarter second at most.
+    QVERIFY2(batches.size() >= 2, qPrintable(QString::number(batches.size())));
+    QVERIFY2(static_cast<qint64>(batches.size()) <= elapsed / Announcer::pacing.count() + 2,
+             qPrintable(QStringLiteral("%1 events in %2 ms").arg(batches.size()).arg(elapsed)));
+    // A coarse timer may fire up to 5 % early.
+    const qint64 shortestGap = Announcer::pacing.count() * 19 / 20 - 2;
+    for (std::size_t index = 1; index + 1 < batches.size(); ++index) {
+        QVERIFY2(batches.at(index) - batches.at(index - 1) >= shortestGap,
+                 qPrintable(QStringLiteral("events %1 ms apart")
+                                .arg(batches.at(index) - batches.at(index - 1))));
+    }
+    // The last one comes with the halt and carries the answer's sum.
+    const auto last = std::find_if(heard.rbegin(), heard.rend(), [tot](const Heard &event) {
+        return event.type == QAccessible::NameChanged && event.source == tot;
+    });
+    QCOMPARE(last->name, QStringLiteral("Somma 20706"));
+}
+
+void tst_Accessibility::fieldTextsCurrentBetweenEvents()
+{
+    for (int run = 0; run < 2; ++run) {
+        cmdStop().click();
+        runToHalt();
+    }
+    cmdStop().click();
+    auto *tot = control<QLabel>(*m_window, "lblTot");
+    for (int sample = 0; sample < 10 && timer1(*m_window)->isActive(); ++sample) {
+        const QString before = tot->text();
+        QTRY_VERIFY(tot->text() != before || !timer1(*m_window)->isActive());
+        QCOMPARE(accessibleText(tot, QAccessible::Name), QStringLiteral("Somma ") + tot->text());
+    }
+    runToHalt();
+}
+
+QTEST_MAIN(tst_Accessibility)
+#include "tst_accessibility.moc"
