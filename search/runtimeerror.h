@@ -19,6 +19,8 @@ public:
 
     [[nodiscard]] static RuntimeError overflow() { return {6, "Overflow"}; }
     [[nodiscard]] static RuntimeError typeMismatch() { return {13, "Tipo non corrispondente"}; }
+    // A failure of the program itself rather than of the search, reported the same way.
+    [[nodiscard]] static RuntimeError internal() { return {51, "Errore interno"}; }
 
 private:
     int m_number;

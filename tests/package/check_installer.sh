@@ -22,8 +22,6 @@ case "${WINEPREFIX:-}" in
 */ponderival-wine.*) [ -n "${DISPLAY:-}" ] || fail "a Wine prefix from with-wine.sh but no DISPLAY" ;;
 *) exec "$here/../../scripts/with-wine.sh" bash "$0" "$@" ;;
 esac
-# Shortcuts would otherwise also become menu entries of the Linux desktop, outside the prefix.
-export WINEDLLOVERRIDES="winemenubuilder.exe=d;${WINEDLLOVERRIDES:-}"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -11,7 +11,6 @@
 
 using ponderival::Colour;
 using ponderival::Field;
-using ponderival::fieldCount;
 
 namespace {
 
@@ -34,24 +33,19 @@ QLabel &ControlPanel::label(Field field) const
 
 std::string ControlPanel::text(Field field) const
 {
-    const auto index = static_cast<std::size_t>(field);
-    return m_pending.at(index) ? m_pendingTexts.at(index) : label(field).text().toStdString();
+    const std::string *pending = m_pendingTexts.find(field);
+    return pending != nullptr ? *pending : label(field).text().toStdString();
 }
 
 void ControlPanel::setText(Field field, std::string_view text)
 {
-    const auto index = static_cast<std::size_t>(field);
-    m_pendingTexts.at(index).assign(text);
-    m_pending.at(index) = true;
+    m_pendingTexts.set(field, text);
 }
 
 void ControlPanel::commitTexts()
 {
-    for (std::size_t index = 0; index < fieldCount; ++index) {
-        if (std::exchange(m_pending.at(index), false)) {
-            m_fields.at(index)->setText(toQString(m_pendingTexts.at(index)));
-        }
-    }
+    m_pendingTexts.commit(
+        [this](Field field, const std::string &text) { label(field).setText(toQString(text)); });
 }
 
 bool ControlPanel::timerEnabled() const

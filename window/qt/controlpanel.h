@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel.h"
+#include "pendingtexts.h"
 
 #include <array>
 #include <string>
@@ -11,11 +12,8 @@ class QTimer;
 
 // The search's panel over the window's real controls: the labels' texts are the search's storage,
 // Timer1's active flag is the run state and cmdStop shows it.
-//
-// Texts written during one event are held here and handed to the labels by commitTexts() when
-// the event's procedure returns. Nothing can look at a label in between (procedures run to the
-// end before the next event, repaint included), so the labels show exactly what they would have
-// shown; but a step that adds 2,929 houses costs one label update instead of 2,930.
+// Texts written during one event reach the labels when the event's procedure returns
+// (commitTexts), as PendingTexts explains.
 class ControlPanel final : public ponderival::Panel
 {
 public:
@@ -36,8 +34,7 @@ private:
     [[nodiscard]] QLabel &label(ponderival::Field field) const;
 
     std::array<QLabel *, ponderival::fieldCount> m_fields;
-    std::array<std::string, ponderival::fieldCount> m_pendingTexts;
-    std::array<bool, ponderival::fieldCount> m_pending{};
+    ponderival::PendingTexts m_pendingTexts;
     QTimer &m_timer;
     ColourButton &m_stopButton;
 };

@@ -1,6 +1,7 @@
 #include "frmponderival.h"
 
 #include "accessiblefactory.h"
+#include "eventprocedure.h"
 #include "runcontrol.h"
 #include "searchstep.h"
 #include "ui_frmponderival.h"
@@ -69,14 +70,7 @@ void frmPonderival::cmdEsc_Click()
 // Every event enters the search here, so no exception ever crosses Qt's event loop.
 void frmPonderival::handleEvent(void (*procedure)(Panel &))
 {
-    std::optional<RuntimeError> failure;
-    try {
-        procedure(*m_panel);
-    } catch (const RuntimeError &error) {
-        failure = error;
-    } catch (const std::exception &) {
-        failure = RuntimeError(51, "Errore interno");
-    }
+    const std::optional<RuntimeError> failure = ponderival::runEventProcedure(procedure, *m_panel);
     // A failed step keeps what it wrote before failing, and the report shows it behind.
     m_panel->commitTexts();
     if (failure) {

@@ -22,24 +22,21 @@ ControlPanel::ControlPanel(ponderival::win32::FormControls &controls,
 
 std::string ControlPanel::text(Field field) const
 {
-    const auto index = static_cast<std::size_t>(field);
-    return m_pending.at(index) ? m_pendingTexts.at(index) : toUtf8(windowText(m_fields.at(index)));
+    const std::string *pending = m_pendingTexts.find(field);
+    return pending != nullptr ? *pending
+                              : toUtf8(windowText(m_fields.at(static_cast<std::size_t>(field))));
 }
 
 void ControlPanel::setText(Field field, std::string_view text)
 {
-    const auto index = static_cast<std::size_t>(field);
-    m_pendingTexts.at(index).assign(text);
-    m_pending.at(index) = true;
+    m_pendingTexts.set(field, text);
 }
 
 void ControlPanel::commitTexts()
 {
-    for (std::size_t index = 0; index < fieldCount; ++index) {
-        if (std::exchange(m_pending.at(index), false)) {
-            SetWindowTextW(m_fields.at(index), toWide(m_pendingTexts.at(index)).c_str());
-        }
-    }
+    m_pendingTexts.commit([this](Field field, const std::string &text) {
+        SetWindowTextW(m_fields.at(static_cast<std::size_t>(field)), toWide(text).c_str());
+    });
 }
 
 bool ControlPanel::timerEnabled() const

@@ -2,6 +2,7 @@
 
 #include "formcontrols.h"
 #include "panel.h"
+#include "pendingtexts.h"
 #include "precisetimer.h"
 
 #include <array>
@@ -9,11 +10,8 @@
 
 // The search's panel over the window's real controls: the labels' texts are the search's storage,
 // Timer1's enabled flag is the run state and cmdStop shows it.
-//
-// Texts written during one event are held here and handed to the labels by commitTexts() when
-// the event's procedure returns. Nothing can look at a label in between (procedures run to the
-// end before the next message is handled), so the labels show exactly what they would have
-// shown; but a step that adds 2,929 houses costs one label update instead of 2,930.
+// Texts written during one event reach the labels when the event's procedure returns
+// (commitTexts), as PendingTexts explains.
 class ControlPanel final : public ponderival::Panel
 {
 public:
@@ -33,6 +31,5 @@ private:
     ponderival::win32::FormControls &m_controls;
     ponderival::win32::PreciseTimer &m_timer;
     std::array<HWND, ponderival::fieldCount> m_fields{};
-    std::array<std::string, ponderival::fieldCount> m_pendingTexts;
-    std::array<bool, ponderival::fieldCount> m_pending{};
+    ponderival::PendingTexts m_pendingTexts;
 };

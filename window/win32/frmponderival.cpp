@@ -1,6 +1,7 @@
 #include "frmponderival.h"
 
 #include "dpi.h"
+#include "eventprocedure.h"
 #include "frmponderivaldescription.h"
 #include "ownerdraw.h"
 #include "runcontrol.h"
@@ -96,7 +97,7 @@ LRESULT CALLBACK frmPonderival::windowProcedure(HWND hwnd, UINT message, WPARAM 
     try {
         return window->handleMessage(hwnd, message, wParam, lParam);
     } catch (const std::exception &) {
-        window->endWithError(RuntimeError(51, "Errore interno"));
+        window->endWithError(RuntimeError::internal());
         return 0;
     }
 }
@@ -238,14 +239,7 @@ void frmPonderival::cmdEsc_Click()
 // Every event enters the search here, so no exception ever reaches the event loop.
 void frmPonderival::handleEvent(void (*procedure)(Panel &))
 {
-    std::optional<RuntimeError> failure;
-    try {
-        procedure(*m_panel);
-    } catch (const RuntimeError &error) {
-        failure = error;
-    } catch (const std::exception &) {
-        failure = RuntimeError(51, "Errore interno");
-    }
+    const std::optional<RuntimeError> failure = ponderival::runEventProcedure(procedure, *m_panel);
     // A failed step keeps what it wrote before failing, and the report shows it behind.
     m_panel->commitTexts();
     if (failure) {
