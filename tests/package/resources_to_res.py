@@ -23,8 +23,8 @@ def entry(rtype: int, name: int, language: int, data: bytes, flags: int) -> byte
 
 def main() -> None:
     out = entry(0, 0, 0, b"", 0)  # every .res file opens with an empty entry
-    for spec in sys.argv[2:]:
-        rtype, name, language, path = spec.split(":", 3)
+    for item in sys.argv[2:]:
+        rtype, name, language, path = item.split(":", 3)
         with open(path, "rb") as resource:
             data = resource.read()
         out += entry(int(rtype), int(name), int(language), data, FLAGS[int(rtype)])

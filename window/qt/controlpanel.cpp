@@ -7,8 +7,6 @@
 #include <QString>
 #include <QTimer>
 
-#include <utility>
-
 using ponderival::Colour;
 using ponderival::Field;
 

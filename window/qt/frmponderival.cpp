@@ -13,8 +13,8 @@
 #include <QTimer>
 
 #include <cstdlib>
-#include <exception>
 #include <optional>
+#include <utility>
 
 using ponderival::Panel;
 using ponderival::RuntimeError;

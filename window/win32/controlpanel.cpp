@@ -2,8 +2,6 @@
 
 #include "widetext.h"
 
-#include <utility>
-
 using ponderival::Colour;
 using ponderival::Field;
 using ponderival::fieldCount;
