@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+using ponderival::qt::frmPonderival;
+
 // Resident memory before and after the whole search through the real window: 65,534 steps by the
 // unseen cmdAvanti, then the 65,535th, which overflows and is reported.
 int main(int argc, char *argv[])

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+using ponderival::qt::frmPonderival;
+
 // Start-up to the first painted frame and peak memory, for the program's window ("window"), a bare
 // Qt window of the same size ("bare"), or a bare window showing one line of text ("text"): any
 // text brings in fontconfig and the font files, which a bare window never touches. The driver

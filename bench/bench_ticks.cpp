@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+using ponderival::qt::frmPonderival;
+
 // The real window driven by the real 10 ms timer from the click after the third solution until
 // the fourth halts the search (985 ticks): the tick rate achieved and the CPU it costs. With the
 // argument "bare", the same 985 ticks update two plain labels in a bare window instead: the least

@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+using ponderival::qt::frmPonderival;
+
 // The worst step of the search (candidate 7071, 2,929 houses added) through the real window's
 // controls; bench_search measures the same step on a panel in memory.
 namespace {

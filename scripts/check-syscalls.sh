@@ -6,8 +6,11 @@
 # Each run gets a session bus of its own, as a desktop session gives one: without it Qt would
 # autolaunch a bus daemon through dbus-launch, which outlives the program (strace would wait for
 # it forever) and writes files of its own in the home folder. Each run also has a time limit.
+#
+#   scripts/check-syscalls.sh PATH_TO_PONDERIVAL PATH_TO_PONDERIVAL_FORMPLACES
 set -euo pipefail
-program=$(realpath "${1:?usage: $0 PATH_TO_PONDERIVAL}")
+program=$(realpath "${1:?usage: $0 PATH_TO_PONDERIVAL PATH_TO_PONDERIVAL_FORMPLACES}")
+places=$(realpath "${2:?usage: $0 PATH_TO_PONDERIVAL PATH_TO_PONDERIVAL_FORMPLACES}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/home/.config
@@ -40,18 +43,22 @@ if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
     cat >"$work/session.sh" <<'SESSION'
 set -euo pipefail
 log=$1
-shift
+places=$2
+shift 2
+place() { awk -v name="$1" '$1 == name { print $2, $3 }' "$places"; }
 strace -f -qq -e trace=%file,%network -e signal=none -o "$log" "$@" &
 program=$!
 window=$(timeout 20 xdotool search --sync --name '^Form1') ||
     { echo "the window did not appear under Xvfb" >&2; exit 1; }
-xdotool mousemove --window "$window" 112 148 click 1   # cmdStop: start the search
+# shellcheck disable=SC2046 # the places are "x y", two arguments
+xdotool mousemove --window "$window" $(place cmdStop) click 1   # start the search
 sleep 1
-xdotool mousemove --window "$window" 208 148 click 1   # cmdEsc: close
+xdotool mousemove --window "$window" $(place cmdEsc) click 1    # close
 wait "$program"
 SESSION
+    "$places" >"$work/places.txt"
     QT_QPA_PLATFORM=xcb timeout 120 xvfb-run -a dbus-run-session -- \
-        bash "$work/session.sh" "$work/x11.log" "$program"
+        bash "$work/session.sh" "$work/x11.log" "$work/places.txt" "$program"
     verdict "$work/x11.log" "X11 (search run, closed with Esc, status 0)"
 fi
 leftovers=$(find "$HOME" -type f -not -path '*/.cache/fontconfig/*')

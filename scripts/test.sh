@@ -20,7 +20,7 @@ scripts/build-windows.sh
 scripts/with-wine.sh ctest --preset windows
 scripts/lint.sh build/ci build/windows
 
-scripts/check-syscalls.sh build/ci/window/qt/ponderival
+scripts/check-syscalls.sh build/ci/window/qt/ponderival build/ci/window/form/ponderival_formplaces
 scripts/check-package.sh build/ci
 
 cmake --preset asan

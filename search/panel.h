@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour.h"
+#include "frmponderivaldescription.h"
 
 #include <array>
 #include <cstddef>
@@ -19,18 +20,20 @@ inline constexpr std::size_t fieldCount = 5;
 inline constexpr std::array<std::string_view, fieldCount> fieldNames{"lblN", "lblTot", "lblCivico",
                                                                      "lblTot2", "lblCase"};
 
-// These texts satisfy the invariants for n = 1: lblTot is 1 + ... + n and lblCivico is n + 1.
-inline constexpr std::array<std::string_view, fieldCount> initialTexts{"1", "1", "2", "1", ""};
-
 [[nodiscard]] constexpr std::string_view fieldName(Field field)
 {
     return fieldNames.at(static_cast<std::size_t>(field));
 }
 
-[[nodiscard]] constexpr std::string_view initialText(Field field)
-{
-    return initialTexts.at(static_cast<std::size_t>(field));
-}
+// The fields' texts as the window opens, which satisfy the invariants for n = 1: lblTot is
+// 1 + ... + n and lblCivico is n + 1.
+inline constexpr std::array<std::string_view, fieldCount> initialTexts = [] {
+    std::array<std::string_view, fieldCount> texts{};
+    for (std::size_t index = 0; index < fieldCount; ++index) {
+        texts.at(index) = form::findControl(fieldNames.at(index)).value().text;
+    }
+    return texts;
+}();
 
 class Panel
 {

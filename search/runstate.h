@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour.h"
+#include "frmponderivaldescription.h"
 #include "panel.h"
 
 #include <string_view>
@@ -17,8 +18,9 @@ struct RunLook
     Colour background;
 };
 
-inline constexpr RunLook idleLook{false, "Avanti!", Colour{0xC0FFC0}};
-inline constexpr RunLook runningLook{true, "Stop!", Colour{0xC0C0FF}};
+inline constexpr RunLook idleLook{false, form::stopIdleLook.caption, form::stopIdleLook.background};
+inline constexpr RunLook runningLook{true, form::stopRunningLook.caption,
+                                     form::stopRunningLook.background};
 
 [[nodiscard]] constexpr const RunLook &runLook(RunState state)
 {

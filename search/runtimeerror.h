@@ -6,7 +6,7 @@
 namespace ponderival {
 
 // A numbered run-time error, raised by a procedure and passed back to its caller until an event
-// boundary reports it. The numbers are those users of the original program know from its reports.
+// boundary reports it. The numbers are the ones this kind of program has always reported.
 class RuntimeError : public std::runtime_error
 {
 public:
@@ -25,5 +25,13 @@ public:
 private:
     int m_number;
 };
+
+// The report's title and text: "Errore di run-time '6':", a blank line, then the description.
+inline constexpr const char *runtimeErrorTitle = "Ponderival";
+
+[[nodiscard]] inline std::string runtimeErrorText(const RuntimeError &error)
+{
+    return "Errore di run-time '" + std::to_string(error.number()) + "':\n\n" + error.description();
+}
 
 } // namespace ponderival

@@ -12,6 +12,7 @@
 #include <vector>
 
 using namespace windowtest;
+using ponderival::qt::Announcer;
 
 namespace {
 

@@ -177,7 +177,7 @@ void tst_Lifetime::realMessageBoxNamesTheError()
 
 void tst_Lifetime::errorTextNamesNumberAndDescription()
 {
-    QCOMPARE(runtimeErrorText(RuntimeError::typeMismatch()),
+    QCOMPARE(QString::fromStdString(runtimeErrorText(RuntimeError::typeMismatch())),
              QStringLiteral("Errore di run-time '13':\n\nTipo non corrispondente"));
 }
 

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+using ponderival::qt::frmPonderival;
+
 // Finding the window's controls by their object names, as a user's tools would.
 namespace windowtest {
 

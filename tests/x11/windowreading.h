@@ -1,5 +1,7 @@
 #pragma once
 
+#include "frmponderivaldescription.h"
+
 #include <QColor>
 #include <QImage>
 #include <QRect>
@@ -8,15 +10,29 @@
 // Reading the window's state back from pictures of it, as a user reads it from the screen.
 namespace windowreading {
 
-// Places in the window, in pixels at 96 dpi, from the window's description.
-inline constexpr QRect cmdStop{80, 128, 65, 41};
-inline constexpr QRect cmdEsc{176, 128, 65, 41};
-inline constexpr QRect lblCase{224, 88, 65, 25};
+namespace form = ponderival::form;
+
+// A control's place in the window, in pixels at 96 dpi, from the window's description.
+[[nodiscard]] constexpr QRect placeOf(std::string_view name)
+{
+    const form::Twips place = form::findControl(name).value().place;
+    return {form::pixels(place.left), form::pixels(place.top), form::pixels(place.width),
+            form::pixels(place.height)};
+}
+
+[[nodiscard]] inline QColor colourOf(ponderival::Colour colour)
+{
+    return {colour.red(), colour.green(), colour.blue()};
+}
+
+inline constexpr QRect cmdStop = placeOf("cmdStop");
+inline constexpr QRect cmdEsc = placeOf("cmdEsc");
+inline constexpr QRect lblCase = placeOf("lblCase");
 
 // The described colours of the buttons: cmdStop Idle and Running, cmdEsc always.
-inline const QColor idleGreen(192, 255, 192);
-inline const QColor runningPink(255, 192, 192);
-inline const QColor escCyan(192, 255, 255);
+inline const QColor idleGreen = colourOf(form::stopIdleLook.background);
+inline const QColor runningPink = colourOf(form::stopRunningLook.background);
+inline const QColor escCyan = colourOf(form::findControl("cmdEsc").value().background);
 
 // The colour at the top middle of a button's face, clear of its edge, focus rectangle and text.
 [[nodiscard]] QColor faceColour(const QImage &button);

@@ -7,9 +7,10 @@
 #include <optional>
 #include <string_view>
 
-// The window frmPonderival as its users see it, in the units of its original description: twips,
-// 1440 to the inch and 15 to a pixel at 96 dpi. The Windows window is created from this table; the
-// Qt window keeps its Designer file, and a test holds that file to this table value by value.
+// The window frmPonderival as its users see it, written once: every window (Qt's, the Windows
+// API's and the web page), every test and every script reads its places, texts, fonts and colours
+// from here. Places are in twips, 1440 to the inch and 15 to a pixel at 96 dpi, so that the window
+// keeps its proportions at any resolution.
 namespace ponderival::form {
 
 inline constexpr int twipsPerPixel = 15;
@@ -31,6 +32,20 @@ struct Font
     friend constexpr bool operator==(const Font &, const Font &) = default;
 };
 
+// A described face, the scalable face Windows draws it with at any size (the raster "MS Sans Serif"
+// has a few sizes only), and the face with the same metrics that Linux and the web page use.
+struct Face
+{
+    std::string_view name;
+    std::string_view scalable;
+    std::string_view substitute;
+};
+
+inline constexpr std::array faces{
+    Face{"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans"},
+    Face{"Times New Roman", "Times New Roman", "Liberation Serif"},
+};
+
 // The window stores no font of its own, so controls without one use the system's default face.
 inline constexpr Font windowFont{"MS Sans Serif", 8.25, false};
 inline constexpr Font titleFont{"Times New Roman", 14.25, true};
@@ -42,9 +57,6 @@ enum class ControlKind { Label, Button, Shape };
 // A transparent label shows what lies beneath it; the statement is filled with the window's own
 // face colour; the fields and the buttons have colours of their own.
 enum class Fill { None, Transparent, WindowFace, Colour };
-
-// Every label of the window centres its text, and a button centres its caption of itself.
-enum class Alignment { Centre };
 
 struct Control
 {
@@ -59,23 +71,55 @@ struct Control
     bool visible;
     // The control whose text heads this one's column, for the fields of the table.
     std::string_view heading;
-    Alignment alignment = Alignment::Centre;
+    // What a screen reader calls a control that shows no text of its own to go by.
+    std::string_view accessibleName = {};
 };
+
+inline constexpr std::string_view title = "Quesito delle case numerate";
 
 struct Window
 {
     std::string_view name;
+    // No title bar shows the caption; a screen reader names the window after the puzzle instead.
     std::string_view caption;
+    std::string_view accessibleName;
     int width;
     int height;
 };
 
-inline constexpr Window window{"frmPonderival", "Form1", 4710, 4380};
+inline constexpr Window window{"frmPonderival", "Form1", title, 4710, 4380};
 
 inline constexpr Colour white{0xFFFFFF};
 inline constexpr Colour lightYellow{0xC0FFFF};
 inline constexpr Colour lightGreen{0xC0FFC0};
+inline constexpr Colour lightRed{0xC0C0FF};
 inline constexpr Colour lightCyan{0xFFFFC0};
+
+// Where the platform has no dialog face and edge colours of its own to lend (Linux, the web), the
+// window uses those of the desktop it was described for.
+inline constexpr Colour dialogFace{0xF0F0F0};
+inline constexpr Colour windowText{0x000000};
+
+struct Edges
+{
+    Colour highlight;
+    Colour light;
+    Colour shadow;
+    Colour darkShadow;
+};
+
+inline constexpr Edges buttonEdges{Colour{0xFFFFFF}, Colour{0xE3E3E3}, Colour{0xA0A0A0},
+                                   Colour{0x696969}};
+
+// cmdStop's two looks: Idle, as the window opens, and Running.
+struct ButtonLook
+{
+    std::string_view caption;
+    Colour background;
+};
+
+inline constexpr ButtonLook stopIdleLook{"Avanti!", lightGreen};
+inline constexpr ButtonLook stopRunningLook{"Stop!", lightRed};
 
 inline constexpr std::string_view statement =
     "In una strada ci sono alcune case (da 50 a 500) allineate e numerate 1,2,3,4... "
@@ -90,19 +134,20 @@ using enum Fill;
 // One control to a row, as a table reads.
 // clang-format off
 inline constexpr std::array controls{
-    Control{"lblN", Label, {4320, 8280, 375, 375}, "1", Colour, white, tableFont, false, false, {}},
+    Control{"lblN", Label, {4320, 8280, 375, 375}, "1", Colour, white, tableFont, false, false, {},
+            "Ultima casa prima del candidato"},
     Control{"lblTot", Label, {360, 1320, 1695, 375}, "1", Colour, white, tableFont, false, true,
             "Label1"},
     Control{"lblCivico", Label, {2280, 1320, 975, 375}, "2", Colour, lightYellow, tableFont, false,
             true, "Label2"},
     Control{"cmdAvanti", Button, {5640, 6840, 975, 615}, "Avanti!", None, {}, windowFont, false,
             false, {}},
-    Control{"cmdStop", Button, {1200, 1920, 975, 615}, "Avanti!", Colour, lightGreen, buttonFont,
-            false, true, {}},
+    Control{"cmdStop", Button, {1200, 1920, 975, 615}, stopIdleLook.caption, Colour,
+            stopIdleLook.background, buttonFont, false, true, {}},
     Control{"cmdEsc", Button, {2640, 1920, 975, 615}, "Esc", Colour, lightCyan, buttonFont, false,
             true, {}},
     Control{"lblTot2", Label, {12120, 3960, 1695, 375}, "1", Colour, white, tableFont, false, false,
-            {}},
+            {}, "Somma delle case dopo il candidato"},
     Control{"lblCase", Label, {3360, 1320, 975, 375}, "", Colour, white, tableFont, false, true,
             "Label3"},
     Control{"Label1", Label, {360, 960, 1695, 375}, "Somma", Transparent, {}, tableFont, false, true,
@@ -111,8 +156,8 @@ inline constexpr std::array controls{
             true, {}},
     Control{"Label3", Label, {3360, 960, 975, 375}, "Case", Transparent, {}, tableFont, false, true,
             {}},
-    Control{"Label4_0", Label, {240, 240, 4215, 375}, "Quesito delle case numerate", Transparent,
-            {}, titleFont, false, true, {}},
+    Control{"Label4_0", Label, {240, 240, 4215, 375}, title, Transparent, {}, titleFont, false,
+            true, {}},
     Control{"Label4_1", Label, {240, 2760, 4215, 375},
             "Programma realizzato dagli sviluppatori di Ponderival", Transparent, {}, windowFont,
             false, true, {}},
@@ -125,7 +170,7 @@ inline constexpr std::array controls{
 };
 // clang-format on
 
-// The control's place in the tab order, which the Windows window also uses for its child ids.
+// The control's place in the tab order, which the windows also use for their child ids.
 [[nodiscard]] constexpr std::optional<std::size_t> controlIndex(std::string_view name)
 {
     for (std::size_t index = 0; index < controls.size(); ++index) {
@@ -142,7 +187,29 @@ inline constexpr std::array controls{
     return index ? std::optional<Control>(controls.at(*index)) : std::nullopt;
 }
 
-// Hundredths of a point, as the original description stores its sizes: 8.25 is 825.
+// The place of a control that the code names, known when it compiles.
+[[nodiscard]] consteval std::size_t indexOf(std::string_view name)
+{
+    return controlIndex(name).value();
+}
+
+// Labels take no focus and cmdAvanti is unseen: the keyboard moves between the two seen buttons.
+[[nodiscard]] constexpr bool takesFocus(const Control &control)
+{
+    return control.kind == ControlKind::Button && control.visible;
+}
+
+[[nodiscard]] constexpr const Face &faceOf(const Font &font)
+{
+    for (const Face &face : faces) {
+        if (face.name == font.face) {
+            return face;
+        }
+    }
+    return faces.front();
+}
+
+// Hundredths of a point, the finest size the fonts are given in: 8.25 is 825.
 [[nodiscard]] constexpr int centipoints(const Font &font)
 {
     const double hundredths = font.points * 100.0;
@@ -156,7 +223,18 @@ inline constexpr std::array controls{
     return twips / twipsPerPixel;
 }
 
+[[nodiscard]] constexpr bool everyFaceKnown()
+{
+    for (const Control &control : controls) {
+        if (faceOf(control.font).name != control.font.face) {
+            return false;
+        }
+    }
+    return true;
+}
+
 static_assert(findControl("cmdStop").has_value() && !findControl("Timer1").has_value());
+static_assert(everyFaceKnown());
 static_assert(pixels(window.width) == 314 && pixels(window.height) == 292);
 static_assert(centipoints(windowFont) == 825 && centipoints(titleFont) == 1425);
 

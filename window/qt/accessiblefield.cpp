@@ -2,27 +2,25 @@
 
 #include <QLabel>
 
-AccessibleField::AccessibleField(QLabel *field, const QLabel &heading)
-    : QAccessibleWidget(field, QAccessible::StaticText), m_heading(heading)
-{}
+namespace ponderival::qt {
 
-QLabel &AccessibleField::field() const
-{
-    return *static_cast<QLabel *>(widget());
-}
+AccessibleField::AccessibleField(QLabel *field) : QAccessibleWidget(field, QAccessible::StaticText)
+{}
 
 QString AccessibleField::text(QAccessible::Text type) const
 {
+    const QString value = static_cast<const QLabel *>(widget())->text();
+    const QString heading = widget()->accessibleName();
     switch (type) {
-    case QAccessible::Name: {
-        const QString value = field().text();
-        return value.isEmpty() ? m_heading.text() : m_heading.text() + u' ' + value;
-    }
+    case QAccessible::Name:
+        return value.isEmpty() ? heading : heading + u' ' + value;
     case QAccessible::Value:
-        return field().text();
+        return value;
     case QAccessible::Description:
         return {};
     default:
         return QAccessibleWidget::text(type);
     }
 }
+
+} // namespace ponderival::qt

@@ -2,6 +2,8 @@
 
 #include <QVariant>
 
+namespace ponderival::qt {
+
 AccessibleNode::AccessibleNode(QObject *object, QAccessible::Role role)
     : QAccessibleObject(object), m_role(role)
 {}
@@ -59,3 +61,5 @@ QWindow *AccessibleNode::window() const
     const QAccessibleInterface *above = parent();
     return above ? above->window() : nullptr;
 }
+
+} // namespace ponderival::qt

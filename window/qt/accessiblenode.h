@@ -2,6 +2,8 @@
 
 #include <QAccessibleObject>
 
+namespace ponderival::qt {
+
 // An accessible object with no widget of its own, such as the status area that carries the
 // window's spoken messages. Its texts are the object's "accessibleName" and
 // "accessibleDescription" properties; its children are the object's children.
@@ -22,3 +24,5 @@ public:
 private:
     QAccessible::Role m_role;
 };
+
+} // namespace ponderival::qt

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+namespace ponderival::qt {
+
 AccessibleWindow::AccessibleWindow(QWidget *window) : QAccessibleWidget(window) {}
 
 QAccessibleInterface *AccessibleWindow::statusArea() const
@@ -31,3 +33,5 @@ int AccessibleWindow::indexOfChild(const QAccessibleInterface *child) const
     }
     return QAccessibleWidget::indexOfChild(child);
 }
+
+} // namespace ponderival::qt

@@ -2,6 +2,8 @@
 
 #include <QAccessibleWidget>
 
+namespace ponderival::qt {
+
 // The window as its child widgets make it, plus the status area that carries its spoken messages
 // (an object with no widget, so nothing of it is drawn).
 class AccessibleWindow final : public QAccessibleWidget
@@ -16,3 +18,5 @@ public:
 private:
     [[nodiscard]] QAccessibleInterface *statusArea() const;
 };
+
+} // namespace ponderival::qt

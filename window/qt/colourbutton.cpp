@@ -1,15 +1,19 @@
 #include "colourbutton.h"
 
+#include "qtform.h"
+
 #include <QPainter>
 #include <QPen>
 
+namespace ponderival::qt {
+
 namespace {
 
-// The system's three-dimensional edge colours around the window's dialog face.
-const QColor edgeHighlight(0xFF, 0xFF, 0xFF);
-const QColor edgeLight(0xE3, 0xE3, 0xE3);
-const QColor edgeShadow(0xA0, 0xA0, 0xA0);
-const QColor edgeDarkShadow(0x69, 0x69, 0x69);
+// The three-dimensional edge around a button's face, in the colours of the window's description.
+const QColor edgeHighlight = toQColor(form::buttonEdges.highlight);
+const QColor edgeLight = toQColor(form::buttonEdges.light);
+const QColor edgeShadow = toQColor(form::buttonEdges.shadow);
+const QColor edgeDarkShadow = toQColor(form::buttonEdges.darkShadow);
 
 // One pixel wide lines along the top and left, then along the bottom and right, of a rectangle.
 void drawEdge(QPainter &painter, const QRect &rect, const QColor &topLeft,
@@ -70,3 +74,5 @@ void ColourButton::paintEvent(QPaintEvent * /*event*/)
         drawFocusRectangle(painter, outer.adjusted(3, 3, -3, -3), m_backgroundColour);
     }
 }
+
+} // namespace ponderival::qt

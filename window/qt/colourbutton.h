@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QPushButton>
 
+namespace ponderival::qt {
+
 // A push button that shows its background colour, as the window's buttons do on the platform the
 // window was described for: the face is always exactly that colour. Focus is a dotted rectangle
 // inside the face and a press sinks the edge; neither, nor the pointer, ever tints the face.
@@ -26,3 +28,5 @@ protected:
 private:
     QColor m_backgroundColour;
 };
+
+} // namespace ponderival::qt

@@ -1,63 +1,58 @@
 #include "controlpanel.h"
 
+#include "announcer.h"
 #include "colourbutton.h"
+#include "qtform.h"
 
-#include <QColor>
+#include <QCoreApplication>
 #include <QLabel>
-#include <QString>
 #include <QTimer>
 
-using ponderival::Colour;
-using ponderival::Field;
+namespace ponderival::qt {
 
-namespace {
-
-QString toQString(std::string_view text)
+ControlPanel::ControlPanel(const FormControls &controls, QTimer &timer1, ErrorReporter reporter)
+    : WindowPanel(std::move(reporter)), m_timer1(timer1),
+      m_stopButton(controls.colourButton(form::indexOf("cmdStop")))
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    for (std::size_t index = 0; index < fieldCount; ++index) {
+        m_fields.at(index) = &controls.label(form::controlIndex(fieldNames.at(index)).value());
+    }
 }
 
-} // namespace
-
-ControlPanel::ControlPanel(const std::array<QLabel *, ponderival::fieldCount> &fields,
-                           QTimer &timer, ColourButton &stopButton)
-    : m_fields(fields), m_timer(timer), m_stopButton(stopButton)
-{}
-
-QLabel &ControlPanel::label(Field field) const
+std::string ControlPanel::labelText(Field field) const
 {
-    return *m_fields.at(static_cast<std::size_t>(field));
+    return m_fields.at(static_cast<std::size_t>(field))->text().toStdString();
 }
 
-std::string ControlPanel::text(Field field) const
+void ControlPanel::showText(Field field, const std::string &text)
 {
-    const std::string *pending = m_pendingTexts.find(field);
-    return pending != nullptr ? *pending : label(field).text().toStdString();
+    m_fields.at(static_cast<std::size_t>(field))->setText(toQString(text));
 }
 
-void ControlPanel::setText(Field field, std::string_view text)
+void ControlPanel::eventHandled()
 {
-    m_pendingTexts.set(field, text);
+    if (m_announcer != nullptr) {
+        m_announcer->eventHandled();
+    }
 }
 
-void ControlPanel::commitTexts()
+void ControlPanel::endProgram()
 {
-    m_pendingTexts.commit(
-        [this](Field field, const std::string &text) { label(field).setText(toQString(text)); });
+    QCoreApplication::exit(exitStatus());
 }
 
 bool ControlPanel::timerEnabled() const
 {
-    return m_timer.isActive();
+    return m_timer1.isActive();
 }
 
 void ControlPanel::setTimerEnabled(bool enabled)
 {
     // Enabling an enabled timer must not restart its period, as setting the flag twice would not.
-    if (enabled && !m_timer.isActive()) {
-        m_timer.start();
+    if (enabled && !m_timer1.isActive()) {
+        m_timer1.start();
     } else if (!enabled) {
-        m_timer.stop();
+        m_timer1.stop();
     }
 }
 
@@ -68,6 +63,7 @@ void ControlPanel::setStopCaption(std::string_view caption)
 
 void ControlPanel::setStopBackground(Colour background)
 {
-    m_stopButton.setBackgroundColour(
-        QColor(background.red(), background.green(), background.blue()));
+    m_stopButton.setBackgroundColour(toQColor(background));
 }
+
+} // namespace ponderival::qt

@@ -1,40 +1,43 @@
 #pragma once
 
-#include "panel.h"
-#include "pendingtexts.h"
+#include "formcontrols.h"
+#include "windowpanel.h"
 
 #include <array>
 #include <string>
 
-class ColourButton;
 class QLabel;
 class QTimer;
 
-// The search's panel over the window's real controls: the labels' texts are the search's storage,
+namespace ponderival::qt {
+
+class Announcer;
+class ColourButton;
+
+// The search's panel over the Qt window's controls: the labels' texts are the search's storage,
 // Timer1's active flag is the run state and cmdStop shows it.
-// Texts written during one event reach the labels when the event's procedure returns
-// (commitTexts), as PendingTexts explains.
-class ControlPanel final : public ponderival::Panel
+class ControlPanel final : public WindowPanel
 {
 public:
-    ControlPanel(const std::array<QLabel *, ponderival::fieldCount> &fields, QTimer &timer,
-                 ColourButton &stopButton);
+    ControlPanel(const FormControls &controls, QTimer &timer1, ErrorReporter reporter);
 
-    [[nodiscard]] std::string text(ponderival::Field field) const override;
-    void setText(ponderival::Field field, std::string_view text) override;
     [[nodiscard]] bool timerEnabled() const override;
     void setTimerEnabled(bool enabled) override;
     void setStopCaption(std::string_view caption) override;
-    void setStopBackground(ponderival::Colour background) override;
+    void setStopBackground(Colour background) override;
 
-    // Gives each label the last text written to it since the previous commit.
-    void commitTexts();
+    void setAnnouncer(Announcer *announcer) { m_announcer = announcer; }
 
 private:
-    [[nodiscard]] QLabel &label(ponderival::Field field) const;
+    [[nodiscard]] std::string labelText(Field field) const override;
+    void showText(Field field, const std::string &text) override;
+    void eventHandled() override;
+    void endProgram() override;
 
-    std::array<QLabel *, ponderival::fieldCount> m_fields;
-    ponderival::PendingTexts m_pendingTexts;
-    QTimer &m_timer;
+    std::array<QLabel *, fieldCount> m_fields{};
+    QTimer &m_timer1;
     ColourButton &m_stopButton;
+    Announcer *m_announcer = nullptr;
 };
+
+} // namespace ponderival::qt

@@ -1,18 +1,17 @@
 #include "errorreport.h"
 
+#include "qtform.h"
+
 #include <QMessageBox>
 
-QString runtimeErrorText(const ponderival::RuntimeError &error)
-{
-    return QStringLiteral("Errore di run-time '%1':\n\n%2")
-        .arg(error.number())
-        .arg(QString::fromStdString(error.description()));
-}
+namespace ponderival::qt {
 
-void showRuntimeErrorMessage(QWidget *parent, const ponderival::RuntimeError &error)
+void showRuntimeErrorMessage(QWidget *parent, const RuntimeError &error)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Ponderival"), runtimeErrorText(error),
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, toQString(runtimeErrorTitle),
+                    toQString(runtimeErrorText(error)), QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("runtimeErrorMessage"));
     box.exec();
 }
+
+} // namespace ponderival::qt

@@ -1,49 +1,51 @@
 #include "frmponderival.h"
 
-#include "accessiblefactory.h"
-#include "eventprocedure.h"
+#include "accessibility.h"
+#include "errorreport.h"
+#include "qtform.h"
 #include "runcontrol.h"
 #include "searchstep.h"
-#include "ui_frmponderival.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
 
-#include <cstdlib>
-#include <optional>
-#include <utility>
+namespace ponderival::qt {
 
-using ponderival::Panel;
-using ponderival::RuntimeError;
+namespace {
+
+// Qt keeps the first accessible interface it makes for an object, so the window's own are
+// installed before any of its controls exists.
+QWidget *withAccessibleInterfaces(QWidget *parent)
+{
+    installAccessibleInterfaces();
+    return parent;
+}
+
+} // namespace
 
 frmPonderival::frmPonderival(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      m_ui(std::make_unique<Ui::frmPonderival>()), m_timer1(new QTimer(this))
+    : QWidget(withAccessibleInterfaces(parent), Qt::Window | Qt::FramelessWindowHint),
+      m_controls(*this), m_timer1(new QTimer(this)),
+      m_panel(m_controls, *m_timer1,
+              [this](const RuntimeError &error) { showRuntimeErrorMessage(this, error); })
 {
-    installAccessibleFactory();
-    m_ui->setupUi(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(10);
     m_timer1->setTimerType(Qt::PreciseTimer);
-    m_panel = std::make_unique<ControlPanel>(
-        std::array{m_ui->lblN, m_ui->lblTot, m_ui->lblCivico, m_ui->lblTot2, m_ui->lblCase},
-        *m_timer1, *m_ui->cmdStop);
-    m_reportError = [this](const RuntimeError &error) {
-        showRuntimeErrorMessage(this, error);
+
+    const auto connectClick = [this](std::size_t index, auto procedure) {
+        connect(&m_controls.button(index), &QPushButton::clicked, this, procedure);
     };
+    connectClick(form::indexOf("cmdStop"), [this] { m_panel.handleEvent(cmdStop_Click); });
+    connectClick(form::indexOf("cmdAvanti"), [this] { m_panel.handleEvent(cmdAvanti_Click); });
+    connectClick(form::indexOf("cmdEsc"), [this] { cmdEsc_Click(); });
+    connect(m_timer1, &QTimer::timeout, this, [this] { m_panel.handleEvent(Timer1_Timer); });
+    m_panel.setAnnouncer(attachAnnouncer(*this, m_controls, *m_timer1));
 
-    connect(m_ui->cmdStop, &QPushButton::clicked, this,
-            [this] { handleEvent(ponderival::cmdStop_Click); });
-    connect(m_timer1, &QTimer::timeout, this, [this] { handleEvent(ponderival::Timer1_Timer); });
-    connect(m_ui->cmdAvanti, &QPushButton::clicked, this,
-            [this] { handleEvent(ponderival::cmdAvanti_Click); });
-    connect(m_ui->cmdEsc, &QPushButton::clicked, this, &frmPonderival::cmdEsc_Click);
-    attachAnnouncer(*this);
-
-    m_ui->cmdStop->setFocus();
+    m_controls.button(form::indexOf("cmdStop")).setFocus();
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                     screen()->availableGeometry()));
 }
@@ -52,7 +54,7 @@ frmPonderival::~frmPonderival() = default;
 
 void frmPonderival::setErrorReporter(ErrorReporter reporter)
 {
-    m_reportError = std::move(reporter);
+    m_panel.setErrorReporter(std::move(reporter));
 }
 
 void frmPonderival::closeEvent(QCloseEvent *event)
@@ -67,21 +69,4 @@ void frmPonderival::cmdEsc_Click()
     close();
 }
 
-// Every event enters the search here, so no exception ever crosses Qt's event loop.
-void frmPonderival::handleEvent(void (*procedure)(Panel &))
-{
-    const std::optional<RuntimeError> failure = ponderival::runEventProcedure(procedure, *m_panel);
-    // A failed step keeps what it wrote before failing, and the report shows it behind.
-    m_panel->commitTexts();
-    if (failure) {
-        endWithError(*failure);
-    }
-}
-
-void frmPonderival::endWithError(const RuntimeError &error)
-{
-    // Stopping Timer1 first means exactly one report, with no step running behind it.
-    m_timer1->stop();
-    m_reportError(error);
-    QCoreApplication::exit(EXIT_FAILURE);
-}
+} // namespace ponderival::qt

@@ -1,20 +1,16 @@
 #pragma once
 
 #include "controlpanel.h"
-#include "errorreport.h"
+#include "formcontrols.h"
 
 #include <QWidget>
 
-#include <memory>
-
 class QTimer;
 
-namespace Ui {
-class frmPonderival;
-}
+namespace ponderival::qt {
 
-// The program's one window. Its controls come from frmponderival.ui; this class only connects
-// their events to the search's procedures and reports an error that reaches an event.
+// The program's one window, built from its description. This class only connects the controls'
+// events to the search's procedures; the search's panel reports an error that reaches an event.
 class frmPonderival : public QWidget
 {
     Q_OBJECT
@@ -34,11 +30,10 @@ protected:
 
 private:
     void cmdEsc_Click();
-    void handleEvent(void (*procedure)(ponderival::Panel &));
-    void endWithError(const ponderival::RuntimeError &error);
 
-    std::unique_ptr<Ui::frmPonderival> m_ui;
+    FormControls m_controls;
     QTimer *m_timer1;
-    std::unique_ptr<ControlPanel> m_panel;
-    ErrorReporter m_reportError;
+    ControlPanel m_panel;
 };
+
+} // namespace ponderival::qt

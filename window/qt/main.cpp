@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
     int qtArgumentCount = argc > 0 ? 1 : 0;
     QApplication app(qtArgumentCount, argv);
     ponderival::configureApplication();
-    frmPonderival window;
+    ponderival::qt::frmPonderival window;
     window.show();
     return QApplication::exec();
 }

@@ -1,5 +1,8 @@
 #include "startup.h"
 
+#include "frmponderivaldescription.h"
+#include "qtform.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -29,15 +32,18 @@ void reportFatalAndExit(QtMsgType type, const QMessageLogContext &context, const
     }
 }
 
-QPalette windowsClassicPalette(QPalette palette)
+// The dialog face and text colours of the desktop the window was described for, whatever the
+// Linux desktop's theme.
+QPalette describedPalette(QPalette palette)
 {
-    const QColor face(0xF0, 0xF0, 0xF0);
+    const QColor face = qt::toQColor(form::dialogFace);
+    const QColor text = qt::toQColor(form::windowText);
     palette.setColor(QPalette::Window, face);
     palette.setColor(QPalette::Button, face);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    palette.setColor(QPalette::Text, Qt::black);
-    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Base, qt::toQColor(form::white));
     return palette;
 }
 
@@ -91,16 +97,14 @@ void configureApplication()
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QApplication::setWindowIcon(programIcon());
 
-    // The window's faces are Windows fonts; Liberation's have the same metrics.
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPointSizeF(8.25);
-    QApplication::setFont(windowFont);
+    // The window's faces are Windows fonts; their substitutes have the same metrics.
+    for (const form::Face &face : form::faces) {
+        QFont::insertSubstitution(qt::toQString(face.name), qt::toQString(face.substitute));
+    }
+    QApplication::setFont(qt::toQFont(form::windowFont));
 
     const QStyle *style = QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setPalette(windowsClassicPalette(style->standardPalette()));
+    QApplication::setPalette(describedPalette(style->standardPalette()));
 }
 
 } // namespace ponderival

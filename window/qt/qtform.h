@@ -1,0 +1,41 @@
+#pragma once
+
+#include "colour.h"
+#include "frmponderivaldescription.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include <string_view>
+
+// The window's description in Qt's terms: places in pixels at 96 dpi (Qt scales them to the
+// screen), points kept fractional, colours as QColor.
+namespace ponderival::qt {
+
+[[nodiscard]] inline QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+[[nodiscard]] inline QColor toQColor(Colour colour)
+{
+    return {colour.red(), colour.green(), colour.blue()};
+}
+
+[[nodiscard]] inline QRect toQRect(const form::Twips &place)
+{
+    return {form::pixels(place.left), form::pixels(place.top), form::pixels(place.width),
+            form::pixels(place.height)};
+}
+
+[[nodiscard]] inline QFont toQFont(const form::Font &font)
+{
+    QFont qtFont(toQString(font.face));
+    qtFont.setPointSizeF(font.points);
+    qtFont.setBold(font.bold);
+    return qtFont;
+}
+
+} // namespace ponderival::qt
