@@ -76,7 +76,7 @@ QString tst_RandomEvents::checkInvariants(const RunModel &model) const
             .arg(candidate)
             .arg(n);
     }
-    if (active != model.running || stop->text() != (active ? "Stop!" : "Avanti!")) {
+    if (active != model.running || stop->text() != (active ? runningCaption() : idleCaption())) {
         return QStringLiteral("run state %1, caption %2").arg(active).arg(stop->text());
     }
     if (model.justStarted && !street.isEmpty()) {

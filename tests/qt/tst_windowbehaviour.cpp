@@ -69,7 +69,7 @@ void tst_WindowBehaviour::init()
 void tst_WindowBehaviour::opensIdle()
 {
     QCOMPARE(row(), (Row{"1", "2", ""}));
-    QCOMPARE(button("cmdStop")->text(), QStringLiteral("Avanti!"));
+    QCOMPARE(button("cmdStop")->text(), idleCaption());
     QCOMPARE(QApplication::focusWidget(), button("cmdStop"));
     QTimer *timer = timer1(*m_window);
     QCOMPARE(timer->interval(), 10);
@@ -83,7 +83,7 @@ void tst_WindowBehaviour::opensIdle()
 void tst_WindowBehaviour::firstClickRunsToFirstSolution()
 {
     QTest::mouseClick(button("cmdStop"), Qt::LeftButton);
-    QCOMPARE(button("cmdStop")->text(), QStringLiteral("Stop!"));
+    QCOMPARE(button("cmdStop")->text(), runningCaption());
     QCOMPARE(backgroundOf(*m_window, *button("cmdStop")), fromLowByteRed(0xC0C0FFU));
     QCOMPARE(labelText(*m_window, "lblCase"), QString());
     QVERIFY(timer1(*m_window)->isActive());
@@ -92,7 +92,7 @@ void tst_WindowBehaviour::firstClickRunsToFirstSolution()
     const std::vector<Row> expected{
         {"3", "3", ""}, {"6", "4", ""}, {"10", "5", ""}, {"15", "6", "8"}};
     QCOMPARE(m_afterTicks, expected);
-    QCOMPARE(button("cmdStop")->text(), QStringLiteral("Avanti!"));
+    QCOMPARE(button("cmdStop")->text(), idleCaption());
     QCOMPARE(backgroundOf(*m_window, *button("cmdStop")), fromLowByteRed(0xC0FFC0U));
 }
 
@@ -106,7 +106,7 @@ void tst_WindowBehaviour::clickWhileRunningHaltsAtOnce()
     QTRY_VERIFY_WITH_TIMEOUT(m_afterTicks.size() >= 2, haltTimeoutMs);
     QTest::mouseClick(button("cmdStop"), Qt::LeftButton);
     QVERIFY(!timer1(*m_window)->isActive());
-    QCOMPARE(button("cmdStop")->text(), QStringLiteral("Avanti!"));
+    QCOMPARE(button("cmdStop")->text(), idleCaption());
     const Row halted = row();
     QCOMPARE(halted, m_afterTicks.back());
     QCOMPARE(halted.casa, QString());
@@ -127,7 +127,7 @@ void tst_WindowBehaviour::resumingFindsNextSolutions()
         QCOMPARE(labelText(*m_window, "lblCase"), QString());
         QTRY_VERIFY_WITH_TIMEOUT(!timer1(*m_window)->isActive(), haltTimeoutMs);
         QCOMPARE(row(), halt);
-        QCOMPARE(button("cmdStop")->text(), QStringLiteral("Avanti!"));
+        QCOMPARE(button("cmdStop")->text(), idleCaption());
     }
 }
 

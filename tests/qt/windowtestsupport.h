@@ -1,6 +1,8 @@
 #pragma once
 
 #include "frmponderival.h"
+#include "frmponderivaldescription.h"
+#include "qtform.h"
 
 #include <QColor>
 #include <QImage>
@@ -23,6 +25,17 @@ template <typename Control = QWidget>
 {
     const auto *label = control<QLabel>(window, name);
     return label ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
+}
+
+// cmdStop's captions, Idle and Running, as the window's description gives them.
+[[nodiscard]] inline QString idleCaption()
+{
+    return ponderival::qt::toQString(ponderival::form::stopIdleLook.caption);
+}
+
+[[nodiscard]] inline QString runningCaption()
+{
+    return ponderival::qt::toQString(ponderival::form::stopRunningLook.caption);
 }
 
 [[nodiscard]] inline QTimer *timer1(const QWidget &window)

@@ -66,7 +66,8 @@ void tst_XWindow::placedCentredWithoutFrame()
 {
     STEP(m_driver->open());
     const QRect geometry = m_driver->program().geometry();
-    QCOMPARE(geometry.size(), QSize(314, 292));
+    QCOMPARE(geometry.size(),
+             QSize(form::pixels(form::window.width), form::pixels(form::window.height)));
     const QPoint offset = geometry.center() - QGuiApplication::primaryScreen()->geometry().center();
     QVERIFY2(std::abs(offset.x()) <= 1 && std::abs(offset.y()) <= 1,
              qPrintable(QStringLiteral("window at %1, %2").arg(geometry.x()).arg(geometry.y())));

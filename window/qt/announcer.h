@@ -36,8 +36,7 @@ public:
     static constexpr std::size_t noticeCount = 3;
     using Fields = std::array<QLabel *, 3>;
 
-    Announcer(QWidget &window, const Fields &fields, QPushButton &stopButton,
-              const QTimer &timer1);
+    Announcer(QWidget &window, const Fields &fields, QPushButton &stopButton, const QTimer &timer1);
 
     void eventHandled();
 

@@ -18,10 +18,20 @@ namespace {
 using form::Control;
 using form::ControlKind;
 
+// Named before anything else is set, so that the control's accessible interface, which Qt makes
+// at its first change and keeps, is the one meant for it.
+template <typename Widget> Widget *create(const Control &control, QWidget &window)
+{
+    auto *widget = new Widget(&window);
+    widget->setObjectName(toQString(control.name));
+    return widget;
+}
+
 QWidget *makeLabel(const Control &control, QWidget &window)
 {
-    auto *label = new QLabel(toQString(control.text), &window);
+    auto *label = create<QLabel>(control, window);
     label->setTextFormat(Qt::PlainText);
+    label->setText(toQString(control.text));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setWordWrap(control.wordWrap);
     // A filled label covers all it stands on, so Qt repaints nothing beneath when its text
@@ -40,11 +50,11 @@ QWidget *makeButton(const Control &control, QWidget &window)
 {
     QPushButton *button = nullptr;
     if (control.fill == form::Fill::Colour) {
-        auto *coloured = new ColourButton(&window);
+        auto *coloured = create<ColourButton>(control, window);
         coloured->setBackgroundColour(toQColor(control.background));
         button = coloured;
     } else {
-        button = new QPushButton(&window);
+        button = create<QPushButton>(control, window);
     }
     button->setText(toQString(control.text));
     // Enter presses the focused button, and only that one, as Space does.
@@ -53,9 +63,9 @@ QWidget *makeButton(const Control &control, QWidget &window)
     return button;
 }
 
-QWidget *makeOutline(QWidget &window)
+QWidget *makeOutline(const Control &control, QWidget &window)
 {
-    auto *frame = new QFrame(&window);
+    auto *frame = create<QFrame>(control, window);
     frame->setFrameShape(QFrame::Box);
     frame->setFrameShadow(QFrame::Plain);
     frame->setLineWidth(1);
@@ -70,7 +80,7 @@ QWidget *makeControl(const Control &control, QWidget &window)
     case ControlKind::Button:
         return makeButton(control, window);
     case ControlKind::Shape:
-        return makeOutline(window);
+        return makeOutline(control, window);
     }
     return nullptr;
 }
@@ -103,7 +113,6 @@ FormControls::FormControls(QWidget &window)
     for (const std::size_t index : readingOrder()) {
         const Control &control = form::controls.at(index);
         QWidget *widget = makeControl(control, window);
-        widget->setObjectName(toQString(control.name));
         widget->setGeometry(toQRect(control.place));
         widget->setFont(toQFont(control.font));
         widget->setAccessibleName(toQString(control.accessibleName));

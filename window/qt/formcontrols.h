@@ -13,9 +13,10 @@ namespace ponderival::qt {
 
 class ColourButton;
 
-// The window and its controls, made at start-up from their description: labels, the coloured buttons,
-// the unseen cmdAvanti and Shape1's outline, each named after its control so that tools, tests and
-// a screen reader find it. The window owns them; this only keeps them by their place in the table.
+// The window and its controls, made at start-up from their description: labels, the coloured
+// buttons, the unseen cmdAvanti and Shape1's outline, each named after its control so that tools,
+// tests and a screen reader find it. The window owns them; this only keeps them by their place in
+// the table.
 class FormControls
 {
 public:
