@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that are missing for the given purpose: "run", "windows" (the
-# Windows program, cross-compiled, packaged and tried under Wine) or "test" (everything).
+# Windows program, cross-compiled, packaged and tried under Wine), "web" (the browser build, as
+# WebAssembly, tried under Node.js) or "test" (everything).
 # Does nothing, and needs no privileges, when everything is already there.
 set -euo pipefail
 
@@ -21,13 +22,19 @@ windows_packages=(
     wine wine64 xvfb xauth xdotool imagemagick
     libxrender1 libxrandr2 libxinerama1 libxi6 libxfixes3 libxcursor1
 )
+# emscripten brings Node.js along; node-acorn is named because emcc's minifier needs it and the
+# build points Node.js at it.
+web_packages=(cmake ninja-build emscripten node-acorn googletest)
 
 case "${1:-}" in
 run) wanted=("${build_packages[@]}") ;;
 windows) wanted=("${windows_packages[@]}") ;;
-test) wanted=("${build_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}") ;;
+web) wanted=("${web_packages[@]}") ;;
+test)
+    wanted=("${build_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}" "${web_packages[@]}")
+    ;;
 *)
-    echo "usage: $0 run|windows|test" >&2
+    echo "usage: $0 run|windows|web|test" >&2
     exit 2
     ;;
 esac

@@ -15,10 +15,12 @@ namespace ponderival {
 // Plain digits, a leading "-" for negative values only.
 [[nodiscard]] std::string int32ToText(std::int32_t value);
 
-// Reads a whole text as a decimal number; same errors as textToInt32.
+// Reads a whole text as a decimal number: an optional "-", digits, optionally a point and digits,
+// optionally an exponent. Same errors as textToInt32.
 [[nodiscard]] double textToDouble(std::string_view text);
 
-// Integral values come out exactly as int32ToText writes them: no point, no exponent.
+// Integral values come out exactly as int32ToText writes them: no point, no exponent. Others take
+// the fewest decimals that read back as the same value.
 [[nodiscard]] std::string doubleToText(double value);
 
 } // namespace ponderival

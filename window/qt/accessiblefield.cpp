@@ -9,7 +9,7 @@ AccessibleField::AccessibleField(QLabel *field) : QAccessibleWidget(field, QAcce
 
 QString AccessibleField::text(QAccessible::Text type) const
 {
-    const QString value = static_cast<const QLabel *>(widget())->text();
+    QString value = static_cast<const QLabel *>(widget())->text();
     const QString heading = widget()->accessibleName();
     switch (type) {
     case QAccessible::Name:
