@@ -27,8 +27,10 @@ int main(int argc, char *argv[])
     QTimer timer1;
     timer1.setInterval(10);
     timer1.setTimerType(Qt::PreciseTimer);
-    ponderival::qt::ControlPanel panel(controls, timer1, [](const auto &) { QApplication::exit(1); });
-    QObject::connect(&timer1, &QTimer::timeout, [&] { panel.handleEvent(ponderival::Timer1_Timer); });
+    ponderival::qt::ControlPanel panel(controls, timer1,
+                                       [](const auto &) { QApplication::exit(1); });
+    QObject::connect(&timer1, &QTimer::timeout,
+                     [&] { panel.handleEvent(ponderival::Timer1_Timer); });
     QObject::connect(&controls.button(ponderival::form::indexOf("cmdStop")), &QPushButton::clicked,
                      [&] { panel.handleEvent(ponderival::cmdStop_Click); });
     window.show();
