@@ -1,8 +1,6 @@
 #include "accessibility.h"
 
-#include "accessiblefield.h"
-#include "accessiblenode.h"
-#include "accessiblewindow.h"
+#include "accessibleinterfaces.h"
 #include "announcer.h"
 #include "formcontrols.h"
 #include "frmponderivaldescription.h"

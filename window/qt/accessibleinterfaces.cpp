@@ -1,0 +1,105 @@
+#include "accessibleinterfaces.h"
+
+#include "announcer.h"
+
+#include <QLabel>
+#include <QVariant>
+
+namespace ponderival::qt {
+
+AccessibleField::AccessibleField(QLabel *field) : QAccessibleWidget(field, QAccessible::StaticText)
+{}
+
+QString AccessibleField::text(QAccessible::Text type) const
+{
+    QString value = static_cast<const QLabel *>(widget())->text();
+    switch (type) {
+    case QAccessible::Name:
+        return value.isEmpty() ? widget()->accessibleName()
+                               : widget()->accessibleName() + u' ' + value;
+    case QAccessible::Value:
+        return value;
+    case QAccessible::Description:
+        return {};
+    default:
+        return QAccessibleWidget::text(type);
+    }
+}
+
+AccessibleWindow::AccessibleWindow(QWidget *window) : QAccessibleWidget(window) {}
+
+QAccessibleInterface *AccessibleWindow::statusArea() const
+{
+    auto *area = widget()->findChild<QObject *>(QLatin1StringView(Announcer::statusAreaName),
+                                                Qt::FindDirectChildrenOnly);
+    return area ? QAccessible::queryAccessibleInterface(area) : nullptr;
+}
+
+QAccessibleInterface *AccessibleWindow::child(int index) const
+{
+    const int widgets = QAccessibleWidget::childCount();
+    return index == widgets ? statusArea() : QAccessibleWidget::child(index);
+}
+
+int AccessibleWindow::childCount() const
+{
+    return QAccessibleWidget::childCount() + (statusArea() ? 1 : 0);
+}
+
+int AccessibleWindow::indexOfChild(const QAccessibleInterface *child) const
+{
+    if (child && child == statusArea()) {
+        return QAccessibleWidget::childCount();
+    }
+    return QAccessibleWidget::indexOfChild(child);
+}
+
+AccessibleNode::AccessibleNode(QObject *object, QAccessible::Role role)
+    : QAccessibleObject(object), m_role(role)
+{}
+
+QAccessibleInterface *AccessibleNode::parent() const
+{
+    return QAccessible::queryAccessibleInterface(object()->parent());
+}
+
+QAccessibleInterface *AccessibleNode::child(int index) const
+{
+    const QObjectList &children = object()->children();
+    return index >= 0 && index < children.size()
+               ? QAccessible::queryAccessibleInterface(children.at(index))
+               : nullptr;
+}
+
+int AccessibleNode::childCount() const
+{
+    return static_cast<int>(object()->children().size());
+}
+
+int AccessibleNode::indexOfChild(const QAccessibleInterface *child) const
+{
+    return child ? static_cast<int>(object()->children().indexOf(child->object())) : -1;
+}
+
+QString AccessibleNode::text(QAccessible::Text type) const
+{
+    const char *property = type == QAccessible::Name          ? "accessibleName"
+                           : type == QAccessible::Description ? "accessibleDescription"
+                                                              : nullptr;
+    return property ? object()->property(property).toString() : QString();
+}
+
+QAccessible::State AccessibleNode::state() const
+{
+    QAccessible::State state;
+    state.readOnly = true;
+    return state;
+}
+
+QWindow *AccessibleNode::window() const
+{
+    const QAccessibleInterface *above = parent();
+    return above ? above->window() : nullptr;
+}
+
+} // namespace ponderival::qt

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QAccessibleObject>
+#include <QAccessibleWidget>
+
+class QLabel;
+
+namespace ponderival::qt {
+
+// One of the table's value fields, read with its column heading ("Somma 15"), so that every way a
+// screen reader reviews the window (the object alone, or the screen line by line) says what the
+// number is. The field's accessible name is its heading; a field with no text reads as the
+// heading alone. The texts are the label's own at the moment they are asked for.
+class AccessibleField final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleField(QLabel *field);
+    [[nodiscard]] QString text(QAccessible::Text type) const override;
+};
+
+// The window as its child widgets make it, plus the status area that carries its spoken messages
+// (an object with no widget, so nothing of it is drawn).
+class AccessibleWindow final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleWindow(QWidget *window);
+    [[nodiscard]] QAccessibleInterface *child(int index) const override;
+    [[nodiscard]] int childCount() const override;
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface *child) const override;
+
+private:
+    [[nodiscard]] QAccessibleInterface *statusArea() const;
+};
+
+// The status area and its notifications: objects with no widget, whose texts are their
+// "accessibleName" and "accessibleDescription" properties and whose children are their own.
+class AccessibleNode final : public QAccessibleObject
+{
+public:
+    AccessibleNode(QObject *object, QAccessible::Role role);
+    [[nodiscard]] QAccessibleInterface *parent() const override;
+    [[nodiscard]] QAccessibleInterface *child(int index) const override;
+    [[nodiscard]] int childCount() const override;
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface *child) const override;
+    [[nodiscard]] QString text(QAccessible::Text type) const override;
+    [[nodiscard]] QAccessible::Role role() const override { return m_role; }
+    [[nodiscard]] QAccessible::State state() const override;
+    [[nodiscard]] QWindow *window() const override;
+
+private:
+    QAccessible::Role m_role;
+};
+
+} // namespace ponderival::qt
