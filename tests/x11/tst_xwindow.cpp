@@ -34,6 +34,7 @@ private slots:
     void matchesGoldenPicture_data();
     void matchesGoldenPicture();
     void keyboardRightAfterOpening();
+    void arrowKeysStayOnButtons();
 
 private:
     std::unique_ptr<WindowDriver> m_driver;
@@ -146,6 +147,22 @@ void tst_XWindow::keyboardRightAfterOpening()
     QVERIFY(waitUntil([this] { return faceIs(m_driver->grab(cmdStop), idleGreen); }));
     QVERIFY(!showsText(m_driver->grab(lblCase)));
     QVERIFY(m_driver->program().isRunning());
+}
+
+// Right and Down move the focus to the next button, Left and Up to the one before, as Tab and
+// Shift+Tab do; no arrow ever takes it to a label, where no focus rectangle would show.
+void tst_XWindow::arrowKeysStayOnButtons()
+{
+    STEP(m_driver->open());
+    const std::initializer_list<std::pair<const char *, QRect>> steps{
+        {"Right", cmdEsc}, {"Down", cmdStop}, {"Left", cmdEsc},
+        {"Up", cmdStop},   {"Left", cmdEsc},  {"Right", cmdStop}};
+    for (const auto &[arrow, focused] : steps) {
+        STEP(m_driver->key(arrow));
+        STEP(m_driver->waitForFocus(focused));
+    }
+    STEP(m_driver->key("space"));
+    STEP(m_driver->waitForSolution());
 }
 
 int main(int argc, char *argv[])
