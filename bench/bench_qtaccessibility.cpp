@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
     QWidget window(nullptr, Qt::FramelessWindowHint);
     const ponderival::qt::FormControls controls(window);
     QTimer timer1;
-    timer1.setInterval(10);
+    timer1.setInterval(ponderival::form::timer1.intervalMilliseconds);
     timer1.setTimerType(Qt::PreciseTimer);
     ponderival::qt::ControlPanel panel(controls, timer1,
                                        [](const auto &) { QApplication::exit(1); });

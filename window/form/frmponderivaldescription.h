@@ -89,6 +89,15 @@ struct Window
 
 inline constexpr Window window{"frmPonderival", "Form1", title, 4710, 4380};
 
+// The tick source of the search, disabled as the window opens.
+struct Timer
+{
+    std::string_view name;
+    int intervalMilliseconds;
+};
+
+inline constexpr Timer timer1{"Timer1", 10};
+
 inline constexpr Colour white{0xFFFFFF};
 inline constexpr Colour lightYellow{0xC0FFFF};
 inline constexpr Colour lightGreen{0xC0FFC0};

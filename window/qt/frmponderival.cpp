@@ -32,8 +32,8 @@ frmPonderival::frmPonderival(QWidget *parent)
       m_panel(m_controls, *m_timer1,
               [this](const RuntimeError &error) { showRuntimeErrorMessage(this, error); })
 {
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(10);
+    m_timer1->setObjectName(toQString(form::timer1.name));
+    m_timer1->setInterval(form::timer1.intervalMilliseconds);
     m_timer1->setTimerType(Qt::PreciseTimer);
 
     const auto connectClick = [this](std::size_t index, auto procedure) {
