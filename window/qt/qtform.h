@@ -35,6 +35,9 @@ namespace ponderival::qt {
     QFont qtFont(toQString(font.face));
     qtFont.setPointSizeF(font.points);
     qtFont.setBold(font.bold);
+    // Every text of the window is in its own face, so Qt need not line up other faces to fall
+    // back on, which costs a fontconfig search for each font at start-up.
+    qtFont.setStyleStrategy(QFont::NoFontMerging);
     return qtFont;
 }
 
