@@ -1,5 +1,7 @@
 #include "benchsupport.h"
 #include "frmponderival.h"
+#include "frmponderivaldescription.h"
+#include "qtform.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -8,6 +10,7 @@
 #include <memory>
 
 using ponderival::qt::frmPonderival;
+namespace form = ponderival::form;
 
 // Start-up to the first painted frame and peak memory, for the program's window ("window"), a bare
 // Qt window of the same size ("bare"), or a bare window showing one line of text ("text"): any
@@ -53,9 +56,9 @@ int main(int argc, char *argv[])
     std::unique_ptr<QWidget> window;
     if (bare) {
         window = std::make_unique<QWidget>();
-        window->setFixedSize(314, 292);
+        window->setFixedSize(form::pixels(form::window.width), form::pixels(form::window.height));
         if (mode == "text") {
-            new QLabel(QStringLiteral("Quesito delle case numerate"), window.get());
+            new QLabel(ponderival::qt::toQString(form::title), window.get());
         }
     } else {
         ponderival::configureApplication();

@@ -1,5 +1,6 @@
 #include "benchsupport.h"
 #include "frmponderival.h"
+#include "frmponderivaldescription.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -68,7 +69,8 @@ int main(int argc, char *argv[])
     const bool bare = argc > 1 && QByteArrayView(argv[1]) == "bare";
     std::unique_ptr<QWidget> window =
         bare ? std::make_unique<QWidget>() : std::make_unique<frmPonderival>();
-    window->resize(314, 292);
+    window->resize(ponderival::form::pixels(ponderival::form::window.width),
+                   ponderival::form::pixels(ponderival::form::window.height));
     const Leg leg = bare ? bareLeg(*window) : programLeg(static_cast<frmPonderival &>(*window));
     window->show();
 
