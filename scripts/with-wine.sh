@@ -23,11 +23,22 @@ trap finish EXIT
 
 # Making the prefix takes seconds; done once here, it does not count against the first test.
 wineboot -i >/dev/null 2>&1
-# A Windows desktop has Times New Roman; a new prefix has none, and its title would fall back to a
-# sans face. Liberation Serif has the same metrics. Xvfb runs no window manager, so Wine's windows
-# are left unmanaged rather than waiting on one at every close.
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f \
-    >/dev/null 2>&1
+# A Windows desktop has the scalable faces the window draws with (Microsoft Sans Serif, Times New
+# Roman); a new prefix has none, and would put whatever face it likes in their place. Each is
+# replaced by the face of the same metrics that Linux uses, as the window's description pairs them.
+description="$(dirname "$0")/../window/form/frmponderivaldescription.h"
+mapfile -t replacements < <(sed -n 's/^ *Face{"[^"]*", "\([^"]*\)", "\([^"]*\)"},$/\1|\2/p' \
+    "$description")
+if [ "${#replacements[@]}" -eq 0 ]; then
+    echo "$0: no faces read from $description" >&2
+    exit 1
+fi
+for replacement in "${replacements[@]}"; do
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${replacement%|*}" \
+        /d "${replacement#*|}" /f >/dev/null 2>&1
+done
+# Xvfb runs no window manager, so Wine's windows are left unmanaged rather than waiting on one at
+# every close.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wineserver -w
 status=0

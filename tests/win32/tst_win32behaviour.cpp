@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,21 @@ TEST(Keyboard, FocusStartsOnCmdStopTabMovesBetweenTheButtonsEscPressesNothing)
     ASSERT_TRUE(driver.waitUntil([&] { return driver.focusName() == "cmdEsc"; }));
     EXPECT_FALSE(driver.exitStatus().has_value());
     EXPECT_EQ(driver.text("cmdStop"), "Avanti!");
+}
+
+// The arrow keys move the focus within a group of controls, and the two buttons make one: each
+// arrow, from either button, goes to the other and never onto a label.
+TEST(Keyboard, ArrowsMoveBetweenTheTwoButtonsOnly)
+{
+    WindowDriver driver;
+    std::string next = "cmdStop";
+    for (const WORD arrow : std::initializer_list<WORD>{VK_LEFT, VK_LEFT, VK_RIGHT, VK_RIGHT, VK_UP,
+                                                        VK_UP, VK_DOWN, VK_DOWN}) {
+        next = next == "cmdStop" ? "cmdEsc" : "cmdStop";
+        driver.pressKey(arrow);
+        EXPECT_TRUE(driver.waitUntil([&] { return driver.focusName() == next; }))
+            << "arrow " << arrow << ": " << next << " expected, focus on " << driver.focusName();
+    }
 }
 
 TEST_P(KeysPressFocusedButton, AndOnlyThatOne)

@@ -1,11 +1,15 @@
 #include "dpi.h"
 #include "frmponderivaldescription.h"
+#include "selectedobject.h"
 #include "widetext.h"
 #include "windowdriver.h"
 
+#include <cmath>
 #include <cstdlib>
+#include <cwchar>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 
 namespace form = ponderival::form;
 using ponderival::win32::fontHeightAt;
@@ -21,12 +25,69 @@ bool sameRect(const RECT &shown, const form::Twips &place, UINT dpi)
     return EqualRect(&shown, &expected) != FALSE;
 }
 
+HGDIOBJ fontHandle(HWND control)
+{
+    return reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
+}
+
 LOGFONTW fontOf(HWND control)
 {
     LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
-               &font);
+    GetObjectW(fontHandle(control), sizeof(font), &font);
     return font;
+}
+
+// Measures on the control's own device context with its font selected, as it draws its text.
+template <typename Measure> auto measuredWithFont(HWND control, Measure measure)
+{
+    const HDC context = GetDC(control);
+    auto measured = [&] {
+        const ponderival::win32::SelectedObject font(context, fontHandle(control));
+        return measure(context);
+    }();
+    ReleaseDC(control, context);
+    return measured;
+}
+
+// The face each visible text is really drawn in: scalable, its characters as high as the
+// described points make at this DPI, whatever face the system put in place of the one asked for.
+void expectDrawnAsDescribed(const WindowDriver &driver, UINT dpi)
+{
+    for (const form::Control &control : form::controls) {
+        if (!control.visible || control.kind == form::ControlKind::Shape) {
+            continue;
+        }
+        const auto [face, metrics] = measuredWithFont(driver.control(control.name), [](HDC dc) {
+            std::pair<std::wstring, TEXTMETRICW> drawn{std::wstring(LF_FACESIZE, L'\0'), {}};
+            GetTextFaceW(dc, LF_FACESIZE, drawn.first.data());
+            drawn.first.resize(std::wcslen(drawn.first.c_str()));
+            GetTextMetricsW(dc, &drawn.second);
+            return drawn;
+        });
+        SCOPED_TRACE(std::string(control.name) + " in " + ponderival::win32::toUtf8(face));
+        EXPECT_NE(metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE), 0);
+        // Wine rounds the cell's ascent, descent and internal leading each by itself, so the
+        // character height it reports can be a pixel off the em the font was made at.
+        EXPECT_LE(std::abs(metrics.tmHeight - metrics.tmInternalLeading -
+                           std::lround(control.font.points * dpi / 72.0)),
+                  1);
+    }
+}
+
+// Every line of the statement, wrapped as the label wraps it, lies inside the label.
+bool statementFits(const WindowDriver &driver)
+{
+    const HWND label = driver.control("Label5");
+    RECT client{};
+    GetClientRect(label, &client);
+    std::wstring text = ponderival::win32::windowText(label);
+    const RECT needed = measuredWithFont(label, [&](HDC dc) {
+        RECT rect = client;
+        DrawTextW(dc, text.data(), static_cast<int>(text.size()), &rect,
+                  DT_CALCRECT | DT_WORDBREAK | DT_CENTER | DT_NOPREFIX);
+        return rect;
+    });
+    return needed.bottom <= client.bottom && needed.right <= client.right;
 }
 
 } // namespace
@@ -54,6 +115,41 @@ TEST(WindowFrame, BorderlessPopupOfDescribedSizeCentredOnWorkArea)
     EXPECT_NE(GetClassLongPtrW(window, GCLP_HICONSM), 0U);
 }
 
+class OpeningShow : public testing::TestWithParam<int>
+{
+};
+
+// However the program is asked to start, the window opens at its own size in the middle of the
+// work area: asked to maximise, it shows as it is; asked to minimise, it stays so until restored.
+TEST_P(OpeningShow, DescribedSizeCentredOnWorkArea)
+{
+    ponderival::win32::frmPonderival window;
+    window.show(GetParam());
+    const HWND handle = window.handle();
+    const bool minimise = GetParam() == SW_SHOWMINIMIZED || GetParam() == SW_MINIMIZE ||
+                          GetParam() == SW_SHOWMINNOACTIVE;
+    EXPECT_TRUE(IsWindowVisible(handle));
+    EXPECT_FALSE(IsZoomed(handle));
+    EXPECT_EQ(IsIconic(handle) != FALSE, minimise);
+    if (minimise) {
+        ShowWindow(handle, SW_RESTORE);
+    }
+    RECT frame{};
+    GetWindowRect(handle, &frame);
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(frame.right - frame.left, pixelsAt(form::window.width, 96));
+    EXPECT_EQ(frame.bottom - frame.top, pixelsAt(form::window.height, 96));
+    EXPECT_LE(std::abs(frame.left + frame.right - work.left - work.right), 1);
+    EXPECT_LE(std::abs(frame.top + frame.bottom - work.top - work.bottom), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(ShowCommands, OpeningShow,
+                         testing::Values(SW_SHOWMAXIMIZED, SW_SHOWNORMAL, SW_SHOWDEFAULT, SW_HIDE,
+                                         SW_SHOWNOACTIVATE, SW_SHOWMINIMIZED, SW_MINIMIZE,
+                                         SW_SHOWMINNOACTIVE),
+                         [](const auto &row) { return "SW_" + std::to_string(row.param); });
+
 // Every control against the description; looking changes nothing, so one window serves them all.
 TEST(ControlLayout, PlaceTextFontStyleAndVisibilityAsDescribed)
 {
@@ -70,7 +166,8 @@ TEST(ControlLayout, PlaceTextFontStyleAndVisibilityAsDescribed)
         EXPECT_EQ(IntersectRect(&overlap, &place, &client) != FALSE, control.visible);
         EXPECT_EQ(driver.text(control.name), control.text);
         const LOGFONTW font = fontOf(handle);
-        EXPECT_EQ(std::wstring(font.lfFaceName), ponderival::win32::toWide(control.font.face));
+        EXPECT_EQ(std::wstring(font.lfFaceName),
+                  ponderival::win32::toWide(form::faceOf(control.font).scalable));
         EXPECT_EQ(font.lfHeight, fontHeightAt(control.font, 96));
         EXPECT_EQ(font.lfWeight, control.font.bold ? FW_BOLD : FW_NORMAL);
         const auto style = static_cast<DWORD>(GetWindowLongPtrW(handle, GWL_STYLE));
@@ -92,6 +189,8 @@ TEST(ControlLayout, PlaceTextFontStyleAndVisibilityAsDescribed)
     EXPECT_EQ(fontOf(driver.control("Label4_0")).lfHeight, -19);
     EXPECT_EQ(fontOf(driver.control("cmdStop")).lfHeight, -13);
     EXPECT_EQ(fontOf(driver.control("Label6")).lfHeight, -11);
+    expectDrawnAsDescribed(driver, 96);
+    EXPECT_TRUE(statementFits(driver));
 }
 
 class HighDensity : public testing::TestWithParam<UINT>
@@ -116,6 +215,8 @@ TEST_P(HighDensity, EverythingScales)
         EXPECT_EQ(fontOf(driver.control(control.name)).lfHeight, fontHeightAt(control.font, dpi));
     }
     EXPECT_EQ(fontOf(driver.control("Label5")).lfHeight, dpi == 144 ? -17 : -22);
+    expectDrawnAsDescribed(driver, dpi);
+    EXPECT_TRUE(statementFits(driver));
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, HighDensity, testing::Values(144U, 192U));

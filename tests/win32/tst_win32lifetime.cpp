@@ -1,3 +1,4 @@
+#include "errorreport.h"
 #include "windowdriver.h"
 
 #include <gtest/gtest.h>
@@ -87,7 +88,7 @@ TEST_P(WholeLife, FiveSolutionsThenOneOverflowReport)
         reports.push_back(std::to_string(error.number()) + " " + error.description() +
                           (driver.window().timer1().enabled() ? " running " : " stopped ") +
                           driver.text("lblTot"));
-        showRuntimeErrorMessage(driver.window().handle(), error);
+        ponderival::win32::showRuntimeErrorMessage(driver.window().handle(), error);
     });
     const std::map<int, std::string> expected{
         {4, "8"}, {33, "49"}, {202, "288"}, {1187, "1681"}, {6928, "9800"}};

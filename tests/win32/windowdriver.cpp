@@ -32,7 +32,7 @@ INPUT mouse(POINT onScreen, DWORD flags)
 
 } // namespace
 
-WindowDriver::WindowDriver() : m_window(std::make_unique<frmPonderival>())
+WindowDriver::WindowDriver() : m_window(std::make_unique<ponderival::win32::frmPonderival>())
 {
     m_window->show(SW_SHOWNORMAL);
     const HWND handle = m_window->handle();

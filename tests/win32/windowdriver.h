@@ -18,7 +18,7 @@ public:
     // Shows a new window and waits until it is in front with the focus on cmdStop.
     WindowDriver();
 
-    [[nodiscard]] frmPonderival &window() { return *m_window; }
+    [[nodiscard]] ponderival::win32::frmPonderival &window() { return *m_window; }
     [[nodiscard]] HWND control(std::string_view name) const { return m_window->control(name); }
     [[nodiscard]] std::string text(std::string_view name) const;
     // In the window's client coordinates.
@@ -37,6 +37,6 @@ public:
     [[nodiscard]] COLORREF pixel(POINT at) const;
 
 private:
-    std::unique_ptr<frmPonderival> m_window;
+    std::unique_ptr<ponderival::win32::frmPonderival> m_window;
     std::optional<int> m_exitStatus;
 };

@@ -1,35 +1,37 @@
 #pragma once
 
 #include "formcontrols.h"
-#include "panel.h"
-#include "pendingtexts.h"
 #include "precisetimer.h"
+#include "windowpanel.h"
 
-#include <array>
 #include <string>
+#include <string_view>
+
+namespace ponderival::win32 {
+
+class frmPonderival;
 
 // The search's panel over the window's real controls: the labels' texts are the search's storage,
-// Timer1's enabled flag is the run state and cmdStop shows it.
-// Texts written during one event reach the labels when the event's procedure returns
-// (commitTexts), as PendingTexts explains.
-class ControlPanel final : public ponderival::Panel
+// Timer1's enabled flag is the run state and cmdStop shows it. An error that reaches an event is
+// reported in a message box over the window, which then unloads.
+class ControlPanel final : public WindowPanel
 {
 public:
-    ControlPanel(ponderival::win32::FormControls &controls, ponderival::win32::PreciseTimer &timer);
+    ControlPanel(frmPonderival &window, FormControls &controls, PreciseTimer &timer1);
 
-    [[nodiscard]] std::string text(ponderival::Field field) const override;
-    void setText(ponderival::Field field, std::string_view text) override;
     [[nodiscard]] bool timerEnabled() const override;
     void setTimerEnabled(bool enabled) override;
     void setStopCaption(std::string_view caption) override;
-    void setStopBackground(ponderival::Colour background) override;
-
-    // Gives each label the last text written to it since the previous commit.
-    void commitTexts();
+    void setStopBackground(Colour background) override;
 
 private:
-    ponderival::win32::FormControls &m_controls;
-    ponderival::win32::PreciseTimer &m_timer;
-    std::array<HWND, ponderival::fieldCount> m_fields{};
-    ponderival::PendingTexts m_pendingTexts;
+    [[nodiscard]] std::string labelText(Field field) const override;
+    void showText(Field field, const std::string &text) override;
+    void endProgram() override;
+
+    frmPonderival &m_window;
+    FormControls &m_controls;
+    PreciseTimer &m_timer1;
 };
+
+} // namespace ponderival::win32

@@ -2,14 +2,12 @@
 
 #include "widetext.h"
 
-std::wstring runtimeErrorText(const ponderival::RuntimeError &error)
-{
-    return L"Errore di run-time '" + std::to_wstring(error.number()) + L"':\n\n" +
-           ponderival::win32::toWide(error.description());
-}
+namespace ponderival::win32 {
 
-void showRuntimeErrorMessage(HWND owner, const ponderival::RuntimeError &error)
+void showRuntimeErrorMessage(HWND owner, const RuntimeError &error)
 {
-    MessageBoxW(owner, runtimeErrorText(error).c_str(), L"Ponderival",
+    MessageBoxW(owner, toWide(runtimeErrorText(error)).c_str(), toWide(runtimeErrorTitle).c_str(),
                 MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
+
+} // namespace ponderival::win32

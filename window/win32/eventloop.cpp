@@ -15,7 +15,8 @@ std::optional<int> processEvents(frmPonderival &window, DWORD timeout)
         if (message.message == WM_QUIT) {
             return static_cast<int>(message.wParam);
         }
-        // Tab, Shift+Tab, Enter and Esc go through the dialog manager, as in any dialog box.
+        // Tab, Shift+Tab, the arrow keys, Enter and Esc go through the dialog manager, as in any
+        // dialog box.
         const HWND handle = window.handle();
         if (handle == nullptr || !IsDialogMessageW(handle, &message)) {
             TranslateMessage(&message);

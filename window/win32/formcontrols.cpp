@@ -13,16 +13,27 @@ namespace {
 using form::Control;
 using form::ControlKind;
 
-DWORD styleOf(const Control &control)
+// The arrow keys move the focus within a group of controls, so a group starts wherever taking the
+// focus begins or ends: the two buttons make one group, and the labels never share it.
+bool startsGroup(std::size_t index)
 {
-    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (control.visible ? WS_VISIBLE : 0U);
+    return index == 0 || form::takesFocus(form::controls.at(index)) !=
+                             form::takesFocus(form::controls.at(index - 1));
+}
+
+DWORD styleOf(std::size_t index)
+{
+    const Control &control = form::controls.at(index);
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (control.visible ? WS_VISIBLE : 0U) |
+                  (form::takesFocus(control) ? WS_TABSTOP : 0U) |
+                  (startsGroup(index) ? WS_GROUP : 0U);
     switch (control.kind) {
     case ControlKind::Label:
         // A centred static wraps its words by itself, as the statement needs; no & is a prefix.
         return style | SS_CENTER | SS_NOPREFIX;
     case ControlKind::Button:
         // The coloured buttons draw themselves: a push button ignores any colour it is given.
-        return style | (control.fill == form::Fill::Colour ? BS_OWNERDRAW | WS_TABSTOP
+        return style | (control.fill == form::Fill::Colour ? static_cast<DWORD>(BS_OWNERDRAW)
                                                            : static_cast<DWORD>(BS_PUSHBUTTON));
     case ControlKind::Shape:
         return style | SS_OWNERDRAW;
@@ -30,12 +41,13 @@ DWORD styleOf(const Control &control)
     return style;
 }
 
-HWND createControl(HWND parent, const Control &control, std::size_t index)
+HWND createControl(HWND parent, std::size_t index)
 {
+    const Control &control = form::controls.at(index);
     const wchar_t *windowClass = control.kind == ControlKind::Button ? L"BUTTON" : L"STATIC";
     const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(index)));
     const HWND handle =
-        CreateWindowExW(0, windowClass, toWide(control.text).c_str(), styleOf(control), 0, 0, 0, 0,
+        CreateWindowExW(0, windowClass, toWide(control.text).c_str(), styleOf(index), 0, 0, 0, 0,
                         parent, id, GetModuleHandleW(nullptr), nullptr);
     if (handle == nullptr) {
         throw std::runtime_error("CreateWindowExW");
@@ -53,24 +65,27 @@ HRGN outlineRegion(int width, int height)
     return outline;
 }
 
+// Always the scalable face: the raster MS Sans Serif has its few sizes at 96 dpi only and would be
+// stretched at any other, and one face at every DPI keeps the window alike on every monitor.
 FontObject createFont(const form::Font &font, UINT dpi)
 {
     LOGFONTW description{};
     description.lfHeight = fontHeightAt(font, dpi);
     description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     description.lfCharSet = DEFAULT_CHARSET;
-    const std::wstring face = toWide(font.face);
+    description.lfOutPrecision = OUT_TT_PRECIS;
+    const std::wstring face = toWide(form::faceOf(font).scalable);
     face.copy(description.lfFaceName, LF_FACESIZE - 1);
     return FontObject(CreateFontIndirectW(&description));
 }
 
 } // namespace
 
-FormControls::FormControls(HWND parent)
+void FormControls::create(HWND parent)
 {
     for (std::size_t index = 0; index < count; ++index) {
         const Control &control = form::controls.at(index);
-        m_handles.at(index) = createControl(parent, control, index);
+        m_handles.at(index) = createControl(parent, index);
         if (control.fill == form::Fill::Colour) {
             m_fills.at(index).reset(CreateSolidBrush(control.background.value));
         }
@@ -80,21 +95,6 @@ FormControls::FormControls(HWND parent)
             SetWindowPos(m_handles.at(index), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         }
     }
-}
-
-HWND FormControls::handle(std::string_view name) const
-{
-    return m_handles.at(form::controlIndex(name).value());
-}
-
-std::optional<std::size_t> FormControls::indexOf(HWND control) const
-{
-    for (std::size_t index = 0; index < count; ++index) {
-        if (m_handles.at(index) == control) {
-            return index;
-        }
-    }
-    return std::nullopt;
 }
 
 void FormControls::place(UINT dpi)
@@ -112,6 +112,11 @@ void FormControls::place(UINT dpi)
             SetWindowRgn(m_handles.at(index), outlineRegion(width, height), TRUE);
         }
     }
+    setFonts(dpi);
+}
+
+void FormControls::setFonts(UINT dpi)
+{
     // Controls of one face and size share a font. The new fonts are handed out before the old ones
     // are deleted, so no control is ever left with a deleted font.
     std::array<FontObject, count> fonts;
@@ -130,27 +135,20 @@ void FormControls::place(UINT dpi)
     m_fonts = std::move(fonts);
 }
 
-HBRUSH FormControls::labelFill(HWND label, HDC context) const
+HBRUSH FormControls::labelFill(std::size_t index, HDC context) const
 {
     SetTextColor(context, GetSysColor(COLOR_WINDOWTEXT));
-    const std::optional<std::size_t> index = indexOf(label);
-    if (index && form::controls.at(*index).fill == form::Fill::Colour) {
-        SetBkColor(context, form::controls.at(*index).background.value);
-        return m_fills.at(*index).get();
+    if (form::controls.at(index).fill == form::Fill::Colour) {
+        SetBkColor(context, form::controls.at(index).background.value);
+        return m_fills.at(index).get();
     }
     // Transparent labels lie on the window's face alone, so they are filled with it.
     SetBkColor(context, GetSysColor(COLOR_BTNFACE));
     return GetSysColorBrush(COLOR_BTNFACE);
 }
 
-HBRUSH FormControls::fill(std::size_t index) const
+void FormControls::setFill(std::size_t index, Colour colour)
 {
-    return m_fills.at(index).get();
-}
-
-void FormControls::setFill(std::string_view name, Colour colour)
-{
-    const std::size_t index = form::controlIndex(name).value();
     m_fills.at(index).reset(CreateSolidBrush(colour.value));
     InvalidateRect(m_handles.at(index), nullptr, FALSE);
 }

@@ -6,8 +6,6 @@
 
 #include <array>
 #include <cstddef>
-#include <optional>
-#include <string_view>
 #include <windows.h>
 
 namespace ponderival::win32 {
@@ -21,28 +19,35 @@ inline constexpr int firstControlId = 100;
     return firstControlId + static_cast<int>(index);
 }
 
+[[nodiscard]] constexpr std::size_t controlIndex(int id)
+{
+    return static_cast<std::size_t>(id - firstControlId);
+}
+
 // The window's controls, made from the description as real child windows: labels are statics,
 // the buttons are buttons and Shape1 is a static that draws its outline. It also keeps what they
 // are drawn with: a font per face and size at the window's DPI, a brush per coloured control.
 class FormControls
 {
 public:
-    explicit FormControls(HWND parent);
+    // Makes every control as a child of the window being created.
+    void create(HWND parent);
 
-    [[nodiscard]] HWND handle(std::string_view name) const;
-    [[nodiscard]] std::optional<std::size_t> indexOf(HWND control) const;
+    [[nodiscard]] HWND handle(std::size_t index) const { return m_handles.at(index); }
 
     // Places every control and gives it its font for the given DPI.
     void place(UINT dpi);
 
     // The fill a label's WM_CTLCOLORSTATIC answers with, its colours set into context.
-    [[nodiscard]] HBRUSH labelFill(HWND label, HDC context) const;
+    [[nodiscard]] HBRUSH labelFill(std::size_t index, HDC context) const;
     // The current fill of a coloured button or a field.
-    [[nodiscard]] HBRUSH fill(std::size_t index) const;
-    void setFill(std::string_view name, Colour colour);
+    [[nodiscard]] HBRUSH fill(std::size_t index) const { return m_fills.at(index).get(); }
+    void setFill(std::size_t index, Colour colour);
 
 private:
     static constexpr std::size_t count = form::controls.size();
+
+    void setFonts(UINT dpi);
 
     std::array<HWND, count> m_handles{};
     std::array<BrushObject, count> m_fills;

@@ -10,7 +10,7 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
                     int showCommand)
 {
     try {
-        frmPonderival window;
+        ponderival::win32::frmPonderival window;
         window.show(showCommand);
         return ponderival::win32::runEventLoop(window);
     } catch (const std::exception &) {

@@ -21,7 +21,6 @@ public:
     // Signalled once per period while enabled; waiting on it takes the signal.
     [[nodiscard]] HANDLE handle() const { return m_handle; }
     [[nodiscard]] bool enabled() const { return m_enabled; }
-    [[nodiscard]] bool highResolution() const { return m_highResolution; }
 
     // Enabling an enabled timer keeps its period running, as setting the flag twice would.
     void setEnabled(bool enabled);

@@ -50,4 +50,19 @@ RECT centredIn(const RECT &area, int width, int height)
     return {left, top, left + width, top + height};
 }
 
+int openingShowCommand(int requested)
+{
+    switch (requested) {
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE:
+        return requested;
+    case SW_SHOWNOACTIVATE:
+    case SW_SHOWNA:
+        return SW_SHOWNOACTIVATE;
+    default:
+        return SW_SHOWNORMAL;
+    }
+}
+
 } // namespace ponderival::win32

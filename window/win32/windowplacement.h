@@ -14,4 +14,8 @@ void registerWindowClass(HINSTANCE instance, const wchar_t *name, WNDPROC proced
 // A width × height rectangle centred on area.
 [[nodiscard]] RECT centredIn(const RECT &area, int width, int height);
 
+// How the window first shows for the way the program was asked to start: minimised if asked, and
+// otherwise at its own size, as it was made; it cannot be resized, so it is never maximised.
+[[nodiscard]] int openingShowCommand(int requested);
+
 } // namespace ponderival::win32

@@ -1,0 +1,116 @@
+#include "frmponderival.h"
+#include "frmponderivaldescription.h"
+#include "ownerdraw.h"
+#include "runcontrol.h"
+#include "searchstep.h"
+
+#include <windows.h>
+
+// The messages the controls send their window: clicks, drawing, colours and the keyboard focus.
+namespace ponderival::win32 {
+
+namespace {
+
+constexpr int idCmdAvanti = controlId(form::indexOf("cmdAvanti"));
+constexpr int idCmdStop = controlId(form::indexOf("cmdStop"));
+constexpr int idCmdEsc = controlId(form::indexOf("cmdEsc"));
+constexpr int idShape1 = controlId(form::indexOf("Shape1"));
+
+} // namespace
+
+void frmPonderival::onCommand(HWND /*hwnd*/, int id, HWND /*control*/, UINT notification)
+{
+    // Enter and Esc come as IDOK and IDCANCEL, which name no control: Esc presses nothing, and
+    // Enter arrives as a click on the focused button through DM_GETDEFID. A drawn button reports
+    // the second of two quick clicks as a double click; to the user it is one more click.
+    if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED) {
+        return;
+    }
+    switch (id) {
+    case idCmdStop:
+        m_panel.handleEvent(cmdStop_Click);
+        break;
+    case idCmdAvanti:
+        m_panel.handleEvent(cmdAvanti_Click);
+        break;
+    case idCmdEsc:
+        cmdEsc_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+// The dialog manager presses the default button on Enter. The default is whichever of the two
+// buttons has the focus, so Enter presses the focused button and only that one.
+LRESULT frmPonderival::onGetDefId() const
+{
+    const HWND focus = GetFocus();
+    return takesFocus(focus) ? MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID) : 0;
+}
+
+void frmPonderival::onDrawItem(HWND /*hwnd*/, const DRAWITEMSTRUCT *item)
+{
+    const auto id = static_cast<int>(item->CtlID);
+    switch (id) {
+    case idShape1:
+        drawOutline(*item);
+        break;
+    case idCmdStop:
+    case idCmdEsc:
+        drawColourButton(*item, m_controls.fill(controlIndex(id)), m_dpi);
+        break;
+    default:
+        break;
+    }
+}
+
+HBRUSH frmPonderival::onCtlColorStatic(HWND /*hwnd*/, HDC context, HWND label, int /*type*/)
+{
+    return m_controls.labelFill(controlIndex(GetDlgCtrlID(label)), context);
+}
+
+// Like a dialog, the window gives the focus back to the button that had it when it was last
+// active, rather than keeping it itself.
+void frmPonderival::onActivate(HWND /*hwnd*/, UINT state, HWND /*other*/, BOOL /*minimized*/)
+{
+    if (state == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(m_window, focus)) {
+            m_lastFocus = focus;
+        }
+    } else if (m_lastFocus != nullptr) {
+        SetFocus(m_lastFocus);
+    }
+}
+
+void frmPonderival::onSetFocus(HWND /*hwnd*/, HWND /*previous*/)
+{
+    if (m_lastFocus != nullptr) {
+        SetFocus(m_lastFocus);
+    }
+}
+
+// The dialog manager asks for the next control of the tab order (Tab) or of the group (the arrow
+// keys) with this message, which only a dialog's own procedure answers. Here the focus goes to
+// the two buttons alone, never to a label.
+HWND frmPonderival::onNextDlgCtl(HWND hwnd, HWND target, BOOL targetIsHandle)
+{
+    const HWND next = targetIsHandle != FALSE
+                          ? target
+                          : GetNextDlgTabItem(hwnd, GetFocus(), target != nullptr ? TRUE : FALSE);
+    if (takesFocus(next)) {
+        SetFocus(next);
+    }
+    return nullptr;
+}
+
+bool frmPonderival::takesFocus(HWND control) const
+{
+    if (control == nullptr || GetParent(control) != m_window) {
+        return false;
+    }
+    return form::takesFocus(form::controls.at(controlIndex(GetDlgCtrlID(control))));
+}
+
+} // namespace ponderival::win32
