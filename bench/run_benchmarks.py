@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Runs every benchmark of the program and prints one table, each figure beside the comparison
-measured in the same run. Usage: run_benchmarks.py BENCH_DIR [--runs N] [--windows BUILD_DIR]."""
+measured in the same run. Usage: run_benchmarks.py BENCH_DIR [--runs N] [--windows BUILD_DIR]
+[--web SITE_DIR DESCRIPTION_JSON]."""
 
 import argparse
 import json
@@ -15,6 +16,7 @@ from contextlib import contextmanager
 from pathlib import Path
 
 from orcafigures import orca_figures
+from webbench import web_rows
 from winebench import windows_rows
 
 
@@ -187,6 +189,8 @@ def main():
     parser.add_argument("--runs", type=int, default=3)
     parser.add_argument("--windows", type=Path, metavar="BUILD_DIR",
                         help="also time the Windows program under Wine, from this build folder")
+    parser.add_argument("--web", type=Path, nargs=2, metavar=("SITE_DIR", "DESCRIPTION_JSON"),
+                        help="also time the web page in headless Chromium, from its built site")
     args = parser.parse_args()
     os.environ.setdefault("XDG_RUNTIME_DIR", tempfile.mkdtemp(prefix="ponderival-bench-"))
     try:
@@ -196,6 +200,9 @@ def main():
                  "-DPONDERIVAL_BUILD_BENCHMARKS=ON, as scripts/bench.sh does.")
     if args.windows:
         rows += windows_rows(args.windows.resolve(), args.runs, max(args.runs * 5, 15))
+    if args.web:
+        site, description = (path.resolve() for path in args.web)
+        rows += web_rows(site, description, args.runs)
     print_table(rows, args.runs)
 
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that are missing for the given purpose: "run", "windows" (the
 # Windows program, cross-compiled, packaged and tried under Wine), "web" (the browser build, as
-# WebAssembly, tried under Node.js) or "test" (everything).
+# WebAssembly, tried under Node.js, and its page in Chromium) or "test" (everything).
 # Does nothing, and needs no privileges, when everything is already there.
 set -euo pipefail
 
@@ -23,8 +23,11 @@ windows_packages=(
     libxrender1 libxrandr2 libxinerama1 libxi6 libxfixes3 libxcursor1
 )
 # emscripten brings Node.js along; node-acorn is named because emcc's minifier needs it and the
-# build points Node.js at it.
-web_packages=(cmake ninja-build emscripten node-acorn googletest)
+# build points Node.js at it. The page's fonts are cut from fonts-liberation2 with fontTools (brotli
+# for WOFF2), and its tests drive Chromium through Selenium.
+web_packages=(cmake ninja-build emscripten node-acorn googletest
+    python3 python3-fonttools python3-brotli fonts-liberation2
+    chromium chromium-driver python3-selenium)
 
 case "${1:-}" in
 run) wanted=("${build_packages[@]}") ;;

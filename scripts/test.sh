@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds with warnings as errors and runs every check: the test
 # suite (offscreen, and the real program on a private Xvfb of each X11 test's own), formatting and
-# clang-tidy, the Windows program and its tests under Wine, the system-call check, the Debian
-# package, and the test suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# clang-tidy, the Windows program and its tests under Wine, the web page and its tests in Chromium,
+# the system-call check, the Debian package, and the test suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,6 +20,12 @@ ctest --preset ci -L a11y
 scripts/build-windows.sh
 scripts/with-wine.sh ctest --preset windows
 scripts/lint.sh build/ci build/windows
+
+# The page: the search as WebAssembly, its tests under Node.js and the page in headless Chromium.
+scripts/build-web.sh
+ctest --preset web
+# Orca follows the page in Chromium, on the native build's private display and buses.
+ctest --preset ci -L web
 
 scripts/check-syscalls.sh build/ci/window/qt/ponderival build/ci/window/form/ponderival_formplaces
 scripts/check-package.sh build/ci

@@ -17,6 +17,8 @@ from houses import (CLEAR, GROUND, LIT_NUMBER, LIT_ROOF, LIT_WALL, NUMBER,
 
 APP_ID = "org.ponderival.Ponderival"
 HICOLOR_SIZES = (16, 24, 32, 48, 64, 128, 256)
+# An installed web page wants these two sizes at least (its manifest names them).
+WEB_SIZES = (192, 512)
 
 INK = (38, 48, 61, 255)
 COLOURS = {
@@ -74,6 +76,8 @@ def outputs():
     for size in HICOLOR_SIZES:
         path = f"hicolor/{size}x{size}/apps/{APP_ID}.png"
         files.append((path, iconfiles.png(rgba_rows(size))))
+    for size in WEB_SIZES:
+        files.append((f"web/ponderival-{size}.png", iconfiles.png(rgba_rows(size))))
     svg = iconfiles.svg(256, houses.shapes(256), COLOURS)
     files.append((f"hicolor/scalable/apps/{APP_ID}.svg", svg))
     return files

@@ -49,13 +49,15 @@ def cpu_seconds(pid):
 class OrcaSession:
     """Use as a context manager; everything it starts is stopped at exit."""
 
-    def __init__(self, program, orca=True, extra_env=None, timeout=60):
+    def __init__(self, program, orca=True, extra_env=None, timeout=60, orca_settings=""):
         self.program = str(program)
         self.with_orca = orca
         self.timeout = timeout
         self.home = Path(tempfile.mkdtemp(prefix="ponderival-a11y-"))
         self.log = self.home / "orca-debug.txt"
         self.extra_env = extra_env or {}
+        # Lines of Python that set Orca's settings, e.g. "orca.settings.sayAllOnLoad = False".
+        self.orca_settings = orca_settings
         self.processes = []
         self.env = {}
         self.app = self.orca = self.bus = self.monitor = self.monitor_reader = None
@@ -84,7 +86,8 @@ class OrcaSession:
         (self.home / "orca").mkdir()
         # Orca writes its log through a buffer; a line-buffered log shows each utterance at once.
         (self.home / "orca/orca-customizations.py").write_text(
-            "import orca.debug\norca.debug.debugFile.reconfigure(line_buffering=True)\n")
+            "import orca.debug\norca.debug.debugFile.reconfigure(line_buffering=True)\n"
+            "import orca.settings\n" + self.orca_settings + "\n")
         # Xvfb picks a free display itself, so that sessions started side by side cannot meet.
         read_end, write_end = os.pipe()
         self.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",

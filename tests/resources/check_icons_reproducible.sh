@@ -17,5 +17,5 @@ while read -r file; do
     cmp "$icons/$file" "$made/$file" || fail "$file differs from what make_icons.py draws"
     count=$((count + 1))
 done < <(listing "$made")
-[ "$count" -eq 9 ] || fail "expected 9 files (icon group, 7 PNGs, SVG), found $count"
+[ "$count" -eq 11 ] || fail "expected 11 files (icon group, 7 hicolor PNGs, SVG, 2 web PNGs), found $count"
 echo "PASS: $count files made again byte for byte"

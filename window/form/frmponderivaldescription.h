@@ -208,6 +208,27 @@ inline constexpr std::array controls{
     return control.kind == ControlKind::Button && control.visible;
 }
 
+// The seen controls from top to bottom and left to right, then the unseen ones: the order in which
+// they lie on each other and in which a screen reader walks them. The table itself is in tab
+// order, which puts the fields before their headings.
+inline constexpr std::array<std::size_t, controls.size()> readingOrder = [] {
+    const auto before = [](const Control &a, const Control &b) {
+        if (a.visible != b.visible) {
+            return a.visible;
+        }
+        return a.place.top != b.place.top ? a.place.top < b.place.top : a.place.left < b.place.left;
+    };
+    std::array<std::size_t, controls.size()> order{};
+    for (std::size_t index = 0; index < order.size(); ++index) {
+        std::size_t slot = index;
+        for (; slot > 0 && before(controls.at(index), controls.at(order.at(slot - 1))); --slot) {
+            order.at(slot) = order.at(slot - 1);
+        }
+        order.at(slot) = index;
+    }
+    return order;
+}();
+
 [[nodiscard]] constexpr const Face &faceOf(const Font &font)
 {
     for (const Face &face : faces) {
@@ -244,6 +265,7 @@ inline constexpr std::array controls{
 
 static_assert(findControl("cmdStop").has_value() && !findControl("Timer1").has_value());
 static_assert(everyFaceKnown());
+static_assert(controls.at(readingOrder.front()).name == "Shape1");
 static_assert(pixels(window.width) == 314 && pixels(window.height) == 292);
 static_assert(centipoints(windowFont) == 825 && centipoints(titleFont) == 1425);
 

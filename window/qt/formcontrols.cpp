@@ -7,9 +7,6 @@
 #include <QLabel>
 #include <QPalette>
 
-#include <algorithm>
-#include <numeric>
-#include <tuple>
 
 namespace ponderival::qt {
 
@@ -85,22 +82,6 @@ QWidget *makeControl(const Control &control, QWidget &window)
     return nullptr;
 }
 
-// The seen controls from top to bottom and left to right, then the unseen ones: the order in
-// which they lie on each other and in which a screen reader walks them. The table itself is in
-// tab order, which mixes the fields in before their headings.
-std::array<std::size_t, form::controls.size()> readingOrder()
-{
-    std::array<std::size_t, form::controls.size()> order{};
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
-        const Control &first = form::controls.at(a);
-        const Control &second = form::controls.at(b);
-        return std::tuple(!first.visible, first.place.top, first.place.left) <
-               std::tuple(!second.visible, second.place.top, second.place.left);
-    });
-    return order;
-}
-
 } // namespace
 
 FormControls::FormControls(QWidget &window)
@@ -110,7 +91,7 @@ FormControls::FormControls(QWidget &window)
     window.setWindowTitle(toQString(form::window.caption));
     window.setAccessibleName(toQString(form::window.accessibleName));
     window.setFixedSize(form::pixels(form::window.width), form::pixels(form::window.height));
-    for (const std::size_t index : readingOrder()) {
+    for (const std::size_t index : form::readingOrder) {
         const Control &control = form::controls.at(index);
         QWidget *widget = makeControl(control, window);
         widget->setGeometry(toQRect(control.place));

@@ -1,0 +1,131 @@
+#include "pagecss.h"
+
+#include "frmponderivaldescription.h"
+#include "pagefonts.h"
+#include "pagestyle.h"
+#include "pagetexts.h"
+#include "textout.h"
+
+#include <sstream>
+
+namespace ponderival::web {
+
+namespace {
+
+using form::Control;
+namespace page = form::page;
+
+// The described face first, then its substitute where the system has them; else the cut-down
+// copy of the substitute that comes with the page.
+void writeFontFaces(std::ostringstream &css)
+{
+    for (const WebFont &font : webFonts()) {
+        const std::string_view bold = font.bold ? " Bold" : "";
+        css << R"(@font-face{font-family:")" << font.face->name << R"(";font-weight:)"
+            << font.weight() << R"(;src:local(")" << font.face->scalable << bold << R"("),local(")"
+            << font.face->substitute << bold << R"("),url(")" << font.webFile()
+            << "\") format(\"woff2\")}\n";
+    }
+}
+
+void writePage(std::ostringstream &css)
+{
+    const std::string face = cssColour(form::dialogFace);
+    const std::string text = cssColour(form::windowText);
+    css << "html{height:100%;background:" << cssColour(page::backdrop) << "}\n"
+        << "body{margin:0;min-height:100%;display:grid;place-items:center}\n"
+        << "[hidden]{display:none!important}\n"
+        << "#" << form::window.name << "{position:relative;width:" << px(form::window.width)
+        << ";height:" << px(form::window.height) << ";overflow:hidden;background:" << face
+        << ";color:" << text << ";" << cssFont(form::windowFont) << "}\n"
+        << "#" << form::window.name << ">*{position:absolute;box-sizing:border-box;margin:0;"
+        << "overflow:hidden;text-align:center;white-space:pre}\n"
+        // Read by a screen reader, never seen.
+        << ".sr{position:absolute;left:0;top:0;width:1px;height:1px;overflow:hidden;"
+        << "clip-path:inset(50%);white-space:nowrap}\n"
+        << "#" << page::endedId << ",noscript p{margin:0;padding:8px 12px;background:" << face
+        << ";color:" << text << ";" << cssFont(form::windowFont) << "}\n"
+        << "#" << page::endedId << " a{color:inherit}\n";
+}
+
+void writeControl(std::ostringstream &css, const Control &control)
+{
+    const form::Twips &place = control.place;
+    css << "#" << control.name << "{left:" << px(place.left) << ";top:" << px(place.top)
+        << ";width:" << px(place.width) << ";height:" << px(place.height) << ";"
+        << cssFont(control.font);
+    if (control.wordWrap) {
+        css << ";white-space:normal";
+    }
+    if (control.kind == form::ControlKind::Shape) {
+        css << ";border:1px solid " << cssColour(form::windowText);
+    }
+    const bool coloured = control.fill == form::Fill::Colour;
+    if (control.fill == form::Fill::WindowFace || coloured) {
+        const Colour fill = coloured ? control.background : form::dialogFace;
+        if (control.kind == form::ControlKind::Button) {
+            css << ";--face:" << cssColour(fill) << ";--focus:" << cssColour(focusColour(fill));
+        } else {
+            css << ";background:" << cssColour(fill);
+        }
+    }
+    css << "}\n";
+}
+
+// A raised edge, outer then inner, the bottom and right lines over the top and left ones at the
+// corners; pressed, the edge is sunk and the caption moves a pixel down and right.
+void writeButtons(std::ostringstream &css)
+{
+    const form::Edges &edges = form::buttonEdges;
+    const auto edge = [&](Colour topLeft, Colour bottomRight) {
+        return cssColour(topLeft) + " " + cssColour(bottomRight) + " " + cssColour(bottomRight) +
+               " " + cssColour(topLeft);
+    };
+    const auto inner = [&](Colour topLeft, Colour bottomRight) {
+        return "inset -1px -1px " + cssColour(bottomRight) + ",inset 1px 1px " + cssColour(topLeft);
+    };
+    css << "button{appearance:none;color:" << cssColour(form::windowText)
+        << ";--face:" << cssColour(form::dialogFace)
+        << ";--focus:" << cssColour(focusColour(form::dialogFace))
+        << ";background:var(--face);border:1px solid;border-radius:0;padding:0;"
+        << "border-color:" << edge(edges.highlight, edges.darkShadow)
+        << ";box-shadow:" << inner(edges.light, edges.shadow) << ";outline:0}\n"
+        << "button:focus{outline:1px dotted var(--focus);outline-offset:-4px}\n"
+        << "button:active{border-color:" << edge(edges.darkShadow, edges.highlight)
+        << ";box-shadow:" << inner(edges.shadow, edges.light) << ";padding:2px 0 0 2px}\n";
+}
+
+// The run-time error report: a small raised window with a title, the text and one button.
+void writeReport(std::ostringstream &css)
+{
+    const form::Edges &edges = form::buttonEdges;
+    css << "dialog{padding:0;min-width:240px;border:1px solid;border-color:"
+        << cssColour(edges.highlight) << " " << cssColour(edges.darkShadow) << " "
+        << cssColour(edges.darkShadow) << " " << cssColour(edges.highlight)
+        << ";background:" << cssColour(form::dialogFace) << ";color:" << cssColour(form::windowText)
+        << ";" << cssFont(form::windowFont) << "}\n"
+        << "dialog::backdrop{background:none}\n"
+        << "#" << page::reportTitleId
+        << "{margin:0;padding:4px 8px;font-size:inherit;font-weight:700;"
+        << "border-bottom:1px solid " << cssColour(edges.shadow) << "}\n"
+        << "#" << page::reportTextId << "{margin:16px 16px;white-space:pre-line}\n"
+        << "#" << page::acknowledgeId << "{display:block;width:75px;height:23px;"
+        << "margin:0 auto 12px;font:inherit}\n";
+}
+
+} // namespace
+
+std::string pageCss()
+{
+    std::ostringstream css;
+    writeFontFaces(css);
+    writePage(css);
+    writeButtons(css);
+    for (const Control &control : form::controls) {
+        writeControl(css, control);
+    }
+    writeReport(css);
+    return css.str();
+}
+
+} // namespace ponderival::web

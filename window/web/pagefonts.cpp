@@ -1,0 +1,76 @@
+#include "pagefonts.h"
+
+#include "pagetexts.h"
+#include "panel.h"
+#include "runtimeerror.h"
+
+#include <algorithm>
+#include <sstream>
+
+namespace ponderival::web {
+
+namespace {
+
+// Whatever digits the search writes into the fields.
+constexpr std::string_view fieldCharacters = "-0123456789";
+
+bool isField(const form::Control &control)
+{
+    return std::find(fieldNames.begin(), fieldNames.end(), control.name) != fieldNames.end();
+}
+
+void addText(std::vector<WebFont> &fonts, const form::Font &font, std::string_view text)
+{
+    const form::Face &face = form::faceOf(font);
+    auto found = std::find_if(fonts.begin(), fonts.end(), [&](const WebFont &known) {
+        return known.face == &face && known.bold == font.bold;
+    });
+    if (found == fonts.end()) {
+        found = fonts.insert(fonts.end(), WebFont{&face, font.bold, {}});
+    }
+    found->text += text;
+}
+
+} // namespace
+
+std::string WebFont::stem() const
+{
+    std::string name;
+    std::copy_if(face->substitute.begin(), face->substitute.end(), std::back_inserter(name),
+                 [](char c) { return c != ' '; });
+    return name + (bold ? "-Bold" : "-Regular");
+}
+
+std::vector<WebFont> webFonts()
+{
+    std::vector<WebFont> fonts;
+    for (const form::Control &control : form::controls) {
+        if (control.visible && control.kind != form::ControlKind::Shape) {
+            addText(fonts, control.font, control.text);
+            addText(fonts, control.font, isField(control) ? fieldCharacters : "");
+        }
+    }
+    addText(fonts, form::buttonFont, form::stopRunningLook.caption);
+    namespace page = form::page;
+    for (const std::string_view text :
+         {page::endedText, page::restartText, page::acknowledgeText, page::noScriptText}) {
+        addText(fonts, form::windowFont, text);
+    }
+    addText(fonts, form::windowFont, runtimeErrorTitle);
+    for (const RuntimeError &error :
+         {RuntimeError::overflow(), RuntimeError::typeMismatch(), RuntimeError::internal()}) {
+        addText(fonts, form::windowFont, runtimeErrorText(error));
+    }
+    return fonts;
+}
+
+std::string cssFont(const form::Font &font)
+{
+    const form::Face &face = form::faceOf(font);
+    std::ostringstream css;
+    css << "font:" << (font.bold ? 700 : 400) << ' ' << font.points << R"(pt ")" << face.name
+        << R"(",")" << face.substitute << '"';
+    return css.str();
+}
+
+} // namespace ponderival::web

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace ponderival::web {
+
+// The files the page is made of besides itself, as its head names them.
+inline constexpr const char *moduleScript = "ponderival-module.js";
+inline constexpr const char *pageScript = "ponderival.js";
+inline constexpr const char *styleSheet = "ponderival.css";
+inline constexpr const char *manifestFile = "manifest.webmanifest";
+
+// The policy allows the page's own files only, and WebAssembly's compilation but no eval.
+inline constexpr const char *contentSecurityPolicy =
+    "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
+    "object-src 'none'; base-uri 'none'; form-action 'none'";
+
+// index.html: the window's controls as elements named after them, in the order a reader walks
+// them, then the run-time error report and the line the page is left with once it ends.
+[[nodiscard]] std::string pageHtml();
+
+} // namespace ponderival::web
