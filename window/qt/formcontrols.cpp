@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPalette>
 
-
 namespace ponderival::qt {
 
 namespace {
