@@ -173,11 +173,12 @@
     event.preventDefault();
   }
 
-  // A click on a control runs its procedure, named after it: cmdStop_Click for cmdStop.
-  function wire(box, search, announcer) {
+  // A click on a control runs its procedure, named after it: cmdStop_Click for cmdStop. The
+  // window takes clicks and keys from the moment it shows; a click that comes while the search
+  // is still loading runs once it has loaded.
+  function wire(box, run) {
     for (const button of box.querySelectorAll("button")) {
-      const procedure = search[`_${button.id}_Click`];
-      button.addEventListener("click", () => procedure());
+      button.addEventListener("click", () => run(`_${button.id}_Click`));
     }
     byId("erroreRunTimeOk").addEventListener("click", () => byId("erroreRunTime").close());
     document.addEventListener("keydown", (event) => moveFocus(box, event));
@@ -187,8 +188,6 @@
         event.preventDefault();
       }
     });
-    announcer.nameFields();
-    box.removeAttribute("aria-busy");
   }
 
   // The single-file page carries its WebAssembly; the served page fetches its own file and
@@ -196,6 +195,9 @@
   function start() {
     const box = document.querySelector("main");
     let search = null;
+    const waiting = [];
+    const run = (procedure) => (search ? search[procedure]() : waiting.push(procedure));
+    wire(box, run);
     const timer = new Timer(() => search._Timer1_Timer());
     const announcer = new Announcer(box, byId("cmdStop"), timer);
     const page = makePage(box, timer, announcer);
@@ -210,7 +212,9 @@
     }
     createPonderival(options).then((module) => {
       search = module;
-      wire(box, module, announcer);
+      announcer.nameFields();
+      box.removeAttribute("aria-busy");
+      waiting.splice(0).forEach(run);
     }, () => page.end());
   }
 
