@@ -18,11 +18,13 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # Headers and imports.
-x86_64-w64-mingw32-objdump -p "$exe" >"$work/headers.txt"
+TZ=UTC0 x86_64-w64-mingw32-objdump -p "$exe" >"$work/headers.txt"
 header() { sed -n "s/^$1[[:space:]]\+//p" "$work/headers.txt"; }
 expect_same "file format" "pei-x86-64" "$(sed -n 's/.*file format //p' "$work/headers.txt")"
 expect_same "optional header" "020b	(PE32+)" "$(header Magic)"
 expect_same "subsystem" "00000002	(Windows GUI)" "$(header Subsystem)"
+# No build time in the header, so that a rebuild from the same sources gives the same file.
+expect_same "link time" "Thu Jan  1 00:00:00 1970" "$(header 'Time\/Date')"
 # 6.1 is Windows 7; a program file asking for a later one would not start there.
 subsystem_version=$(header MajorSubsystemVersion).$(header MinorSubsystemVersion)
 awk -v v="$subsystem_version" 'BEGIN { exit !(v + 0 <= 6.1) }' ||

@@ -75,6 +75,8 @@ else: print("\n".join(z.namelist()))' "$@"
 check_zip() {
     expect_same "files in the zip" "Ponderival.exe" "$(zip_member "$zip")"
     zip_member "$zip" Ponderival.exe >"$work/zipped.exe"
+    cmp -s "$work/zipped.exe" "$build/window/win32/Ponderival.exe" ||
+        fail "the zipped Ponderival.exe is not the one built"
 }
 
 # The installer's window bears its Italian caption; cancelled there (Esc, then Yes in the box
