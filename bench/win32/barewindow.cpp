@@ -1,5 +1,6 @@
 #include "frmponderivaldescription.h"
 #include "tickleg.h"
+#include "widetext.h"
 
 #include <string>
 #include <windows.h>
@@ -49,7 +50,9 @@ HWND createChild(HWND window, const wchar_t *className, const wchar_t *text, DWO
 BOOL onCreate(HWND window, LPCREATESTRUCT create)
 {
     if (std::wstring_view(static_cast<const wchar_t *>(create->lpCreateParams)) == L"ticking") {
-        createChild(window, L"BUTTON", L"Avanti!", BS_PUSHBUTTON | WS_TABSTOP, "cmdStop", startId);
+        const std::wstring caption = ponderival::win32::toWide(form::stopIdleLook.caption);
+        createChild(window, L"BUTTON", caption.c_str(), BS_PUSHBUTTON | WS_TABSTOP, "cmdStop",
+                    startId);
         const std::wstring sum = std::to_wstring(tickleg::sumUpTo(bare.n));
         const std::wstring house = std::to_wstring(bare.n + 1);
         bare.sum = createChild(window, L"STATIC", sum.c_str(), SS_CENTER, "lblTot", 0);

@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <array>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -106,7 +108,7 @@ void tst_Accessibility::runToHalt()
 {
     QTRY_VERIFY_WITH_TIMEOUT(!timer1(*m_window)->isActive(), haltTimeoutMs);
     // The announcement follows the halting event once it has returned.
-    QTRY_VERIFY(announcements().size() >= 1 && announcements().constLast().endsWith(u"Avanti!"));
+    QTRY_VERIFY(announcements().size() >= 1 && announcements().constLast().endsWith(idleCaption()));
 }
 
 // Each notification shown, as "name|description".
@@ -124,8 +126,8 @@ QStringList tst_Accessibility::announcements() const
 void tst_Accessibility::windowNamedAfterPuzzle()
 {
     QCOMPARE(accessibleText(m_window.get(), QAccessible::Name),
-             QStringLiteral("Quesito delle case numerate"));
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Form1"));
+             ponderival::qt::toQString(ponderival::form::window.accessibleName));
+    QCOMPARE(m_window->windowTitle(), ponderival::qt::toQString(ponderival::form::window.caption));
 }
 
 void tst_Accessibility::fieldsReadWithHeadings_data()
@@ -134,27 +136,16 @@ void tst_Accessibility::fieldsReadWithHeadings_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("value");
-    QTest::newRow("lblTot at start") << 0 << "lblTot"
-                                     << "Somma 1"
-                                     << "1";
-    QTest::newRow("lblCivico at start") << 0 << "lblCivico"
-                                        << "Numero 2"
-                                        << "2";
-    QTest::newRow("empty lblCase: heading once") << 0 << "lblCase"
-                                                 << "Case"
-                                                 << "";
-    QTest::newRow("lblTot at 1st solution") << 1 << "lblTot"
-                                            << "Somma 15"
-                                            << "15";
-    QTest::newRow("lblCivico at 1st solution") << 1 << "lblCivico"
-                                               << "Numero 6"
-                                               << "6";
-    QTest::newRow("lblCase at 1st solution") << 1 << "lblCase"
-                                             << "Case 8"
-                                             << "8";
-    QTest::newRow("lblCase at 2nd solution") << 2 << "lblCase"
-                                             << "Case 49"
-                                             << "49";
+    const auto row = [](const char *name, int runs, const char *field, const QString &value) {
+        QTest::newRow(name) << runs << QString::fromLatin1(field) << headed(field, value) << value;
+    };
+    row("lblTot at start", 0, "lblTot", QStringLiteral("1"));
+    row("lblCivico at start", 0, "lblCivico", QStringLiteral("2"));
+    row("empty lblCase: heading once", 0, "lblCase", QString());
+    row("lblTot at 1st solution", 1, "lblTot", QStringLiteral("15"));
+    row("lblCivico at 1st solution", 1, "lblCivico", QStringLiteral("6"));
+    row("lblCase at 1st solution", 1, "lblCase", QStringLiteral("8"));
+    row("lblCase at 2nd solution", 2, "lblCase", QStringLiteral("49"));
 }
 
 void tst_Accessibility::fieldsReadWithHeadings()
@@ -204,13 +195,18 @@ void tst_Accessibility::announcesEachChangeOfRun_data()
 {
     QTest::addColumn<int>("runs");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("first run") << 1 << QStringList{"Stop!|", "Somma 15, Numero 6, Case 8|Avanti!"};
-    QTest::newRow("four runs") << 4
-                               << QStringList{
-                                      "Stop!|", "Somma 15, Numero 6, Case 8|Avanti!",
-                                      "Stop!|", "Somma 595, Numero 35, Case 49|Avanti!",
-                                      "Stop!|", "Somma 20706, Numero 204, Case 288|Avanti!",
-                                      "Stop!|", "Somma 706266, Numero 1189, Case 1681|Avanti!"};
+    // Each run as "Running caption|", then "answer|Idle caption".
+    const auto runs = [](std::initializer_list<std::array<int, 3>> answers) {
+        QStringList expected;
+        for (const auto &[total, house, street] : answers) {
+            expected << runningCaption() + u'|'
+                     << announcedAnswer(total, house, street) + u'|' + idleCaption();
+        }
+        return expected;
+    };
+    QTest::newRow("first run") << 1 << runs({{15, 6, 8}});
+    QTest::newRow("four runs")
+        << 4 << runs({{15, 6, 8}, {595, 35, 49}, {20706, 204, 288}, {706266, 1189, 1681}});
 }
 
 void tst_Accessibility::announcesEachChangeOfRun()
@@ -227,8 +223,7 @@ void tst_Accessibility::stopButtonDescribesHalt()
 {
     cmdStop().click();
     runToHalt();
-    QCOMPARE(accessibleText(&cmdStop(), QAccessible::Description),
-             QStringLiteral("Somma 15, Numero 6, Case 8"));
+    QCOMPARE(accessibleText(&cmdStop(), QAccessible::Description), announcedAnswer(15, 6, 8));
     cmdStop().click();
     runToHalt();
     // The third run takes 2.4 s to its answer, time enough to halt it by a click.
@@ -239,10 +234,11 @@ void tst_Accessibility::stopButtonDescribesHalt()
     cmdStop().click();
     QTRY_COMPARE(announcements().size(), 6);
     // No answer to give, and the empty street is left out.
-    QCOMPARE(announcements().constLast(), QStringLiteral("Avanti!|"));
+    QCOMPARE(announcements().constLast(), idleCaption() + u'|');
+    const QStringList halted{headed("lblTot", labelText(*m_window, "lblTot")),
+                             headed("lblCivico", labelText(*m_window, "lblCivico"))};
     QCOMPARE(accessibleText(&cmdStop(), QAccessible::Description),
-             QStringLiteral("Somma %1, Numero %2")
-                 .arg(labelText(*m_window, "lblTot"), labelText(*m_window, "lblCivico")));
+             halted.join(QStringLiteral(", ")));
 }
 
 void tst_Accessibility::fieldEventsPacedWhileRunning()
@@ -278,7 +274,7 @@ void tst_Accessibility::fieldEventsPacedWhileRunning()
     const auto last = std::find_if(heard.rbegin(), heard.rend(), [tot](const Heard &event) {
         return event.type == QAccessible::NameChanged && event.source == tot;
     });
-    QCOMPARE(last->name, QStringLiteral("Somma 20706"));
+    QCOMPARE(last->name, headed("lblTot", QStringLiteral("20706")));
 }
 
 void tst_Accessibility::fieldTextsCurrentBetweenEvents()
@@ -292,7 +288,7 @@ void tst_Accessibility::fieldTextsCurrentBetweenEvents()
     for (int sample = 0; sample < 10 && timer1(*m_window)->isActive(); ++sample) {
         const QString before = tot->text();
         QTRY_VERIFY(tot->text() != before || !timer1(*m_window)->isActive());
-        QCOMPARE(accessibleText(tot, QAccessible::Name), QStringLiteral("Somma ") + tot->text());
+        QCOMPARE(accessibleText(tot, QAccessible::Name), headed("lblTot", tot->text()));
     }
     runToHalt();
 }

@@ -3,18 +3,42 @@
 started with Space, Where Am I, a flat review of the table, and a fifth run halted by Space. Checks what Orca says, in order,
 and counts the accessibility events the program sends while it runs.
 
-Usage: tst_orca.py PROGRAM [--show]. Exits 77 (skipped) when Orca or its helpers are missing."""
+The window's texts come from its description, through FORMPLACES --texts.
 
+Usage: tst_orca.py PROGRAM FORMPLACES [--show]. Exits 77 (skipped) when Orca or its helpers are
+missing."""
+
+import json
 import re
+import subprocess
 import sys
 import time
 
 from orcasession import OrcaSession, missing_tools, wait_for
 
-TITLE = "Quesito delle case numerate"
 SOLUTIONS = [(15, 6, 8), (595, 35, 49), (20706, 204, 288), (706266, 1189, 1681)]
-UNSEEN = ("Ultima casa prima del candidato", "Somma delle case dopo il candidato")
 MAX_EVENTS_PER_SECOND = 12.0
+
+
+class Texts:
+    """What the window shows and a screen reader says, as regular expressions."""
+
+    def __init__(self, formplaces):
+        facts = json.loads(subprocess.run([formplaces, "--texts"], check=True,
+                                          capture_output=True, text=True).stdout)
+        controls = facts["controls"]
+        self.title = re.escape(facts["title"])
+        self.idle = re.escape(controls["cmdStop"]["text"])
+        self.running = re.escape(facts["runningCaption"])
+        self.esc = re.escape(controls["cmdEsc"]["text"])
+        self.sum, self.house, self.street = (
+            re.escape(controls[controls[field]["heading"]]["text"])
+            for field in ("lblTot", "lblCivico", "lblCase"))
+        self.unseen = [c["accessibleName"] for c in controls.values() if c["accessibleName"]]
+
+    def answer(self, total, house, street, between=", "):
+        return between.join(f"{heading} {value}" for heading, value in
+                            ((self.sum, total), (self.house, house), (self.street, street)))
 
 
 class Script:
@@ -43,51 +67,51 @@ class Script:
                                  f"it went on with {self.spoken()[self.position:]!r}") from None
 
 
-def run_scenario(session, script):
+def run_scenario(session, script, texts):
     session.launch()
-    script.expect(re.escape(TITLE) + r".*")
-    script.expect(r"Avanti! push button\.")
+    script.expect(texts.title + r".*")
+    script.expect(texts.idle + r" push button\.")
     session.keys("Tab")
-    script.expect(r"Esc push button\.")
+    script.expect(texts.esc + r" push button\.")
     session.keys("Tab")
-    script.expect(r"Avanti! push button\.")
+    script.expect(texts.idle + r" push button\.")
     rate = None
     for number, (total, house, street) in enumerate(SOLUTIONS, start=1):
         if number == len(SOLUTIONS):
             session.monitor_events()
             started = time.time()
         session.keys("space")
-        script.expect(r"Stop!")
-        script.expect(f"Somma {total}, Numero {house}, Case {street}\\.?")
-        script.expect(r"Avanti!")
+        script.expect(texts.running)
+        script.expect(texts.answer(total, house, street) + r"\.?")
+        script.expect(texts.idle)
         if number == len(SOLUTIONS):
             halted = time.time()
             times = [t for t in session.event_times() if started <= t <= halted]
             rate = len(times) / (halted - started)
-    answer = r"Somma 706266, Numero 1189, Case 1681"
+    last = SOLUTIONS[-1]
     session.keys("KP_Enter")
-    script.expect(r"Avanti! push button " + answer + r"\.")
+    script.expect(texts.idle + r" push button " + texts.answer(*last) + r"\.")
     session.keys("KP_Subtract")
     session.keys("KP_7")
-    script.expect(r"Somma 706266 Numero 1189 Case 1681")
+    script.expect(texts.answer(*last, between=" "))
     session.keys("Insert+KP_5")
-    script.expect(r"Somma 706266 label\.")
+    script.expect(f"{texts.sum} {last[0]} label\\.")
     session.keys("KP_7")
-    script.expect(r"Somma Numero Case")
+    script.expect(f"{texts.sum} {texts.house} {texts.street}")
     session.keys("KP_Subtract")
     script.expect(r"Leaving flat review\.")
     # A run halted by a click: the caption alone, and the empty street read as its heading once.
     session.keys("space")
-    script.expect(r"Stop!")
+    script.expect(texts.running)
     session.keys("space")
-    script.expect(r"Avanti!")
+    script.expect(texts.idle)
     session.keys("KP_Subtract", "KP_7")
-    script.expect(r"Somma \d+ Numero \d+ Case")
+    script.expect(f"{texts.sum} \\d+ {texts.house} \\d+ {texts.street}")
     return rate
 
 
 def main():
-    if len(sys.argv) < 2:
+    if len(sys.argv) < 3:
         print(__doc__)
         return 2
     missing = missing_tools()
@@ -96,13 +120,14 @@ def main():
         return 77
     with OrcaSession(sys.argv[1], timeout=120) as session:
         script = Script(session)
+        texts = Texts(sys.argv[2])
         try:
-            rate = run_scenario(session, script)
+            rate = run_scenario(session, script, texts)
         finally:
             if "--show" in sys.argv:
                 print("\n".join(repr(text) for text in session.utterances()))
         said = script.spoken()
-        heard = [text for text in said if any(name in text for name in UNSEEN)]
+        heard = [text for text in said if any(name in text for name in texts.unseen)]
         assert not heard, f"unseen fields were spoken: {heard!r}"
         print(f"a11y events/s while running: {rate:.1f}")
         assert rate <= MAX_EVENTS_PER_SECOND, f"{rate:.1f} events a second while running"

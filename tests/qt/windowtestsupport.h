@@ -38,6 +38,24 @@ template <typename Control = QWidget>
     return ponderival::qt::toQString(ponderival::form::stopRunningLook.caption);
 }
 
+// A field as a screen reader reads it: its column's heading, then its value if it has one.
+[[nodiscard]] inline QString headed(std::string_view field, const QString &value = {})
+{
+    const auto heading =
+        ponderival::form::findControl(ponderival::form::findControl(field)->heading);
+    const QString name = ponderival::qt::toQString(heading->text);
+    return value.isEmpty() ? name : name + u' ' + value;
+}
+
+// An answer as it is announced: the three fields with their headings.
+[[nodiscard]] inline QString announcedAnswer(int total, int house, int street)
+{
+    return QStringList{headed("lblTot", QString::number(total)),
+                       headed("lblCivico", QString::number(house)),
+                       headed("lblCase", QString::number(street))}
+        .join(QStringLiteral(", "));
+}
+
 [[nodiscard]] inline QTimer *timer1(const QWidget &window)
 {
     return window.findChild<QTimer *>(QStringLiteral("Timer1"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "frmponderivaldescription.h"
 #include "memorypanel.h"
 
 #include <array>
@@ -34,18 +35,36 @@ public:
     }
     void setStopCaption(std::string_view caption) override
     {
-        m_log.push_back("caption \"" + std::string(caption) + '"');
+        m_log.push_back(captionEntry(caption));
         m_state.setStopCaption(caption);
     }
     void setStopBackground(ponderival::Colour background) override
     {
-        m_log.push_back("background 0x" + hex6(background.value));
+        m_log.push_back(backgroundEntry(background));
         m_state.setStopBackground(background);
     }
 
     // The state behind the log, for setting up a scene without recording it.
     [[nodiscard]] ponderival::MemoryPanel &state() { return m_state; }
     [[nodiscard]] std::vector<std::string> takeLog() { return std::exchange(m_log, {}); }
+
+    // The two entries cmdStop taking one of its looks writes, caption first.
+    [[nodiscard]] static std::string captionEntry(std::string_view caption)
+    {
+        return "caption \"" + std::string(caption) + '"';
+    }
+    [[nodiscard]] static std::string backgroundEntry(ponderival::Colour background)
+    {
+        return "background 0x" + hex6(background.value);
+    }
+    [[nodiscard]] static std::string captionEntry(const ponderival::form::ButtonLook &look)
+    {
+        return captionEntry(look.caption);
+    }
+    [[nodiscard]] static std::string backgroundEntry(const ponderival::form::ButtonLook &look)
+    {
+        return backgroundEntry(look.background);
+    }
 
 private:
     static std::string name(ponderival::Field field)

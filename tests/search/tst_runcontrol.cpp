@@ -17,7 +17,13 @@ using namespace ponderival;
 
 namespace {
 
+using form::stopIdleLook;
+using form::stopRunningLook;
 using rowname::PrintTo;
+const std::string idleCaption = RecordingPanel::captionEntry(stopIdleLook);
+const std::string idleBackground = RecordingPanel::backgroundEntry(stopIdleLook);
+const std::string runningCaption = RecordingPanel::captionEntry(stopRunningLook);
+const std::string runningBackground = RecordingPanel::backgroundEntry(stopRunningLook);
 
 using Log = std::vector<std::string>;
 
@@ -45,19 +51,18 @@ TEST_P(Transition, WritesInOrder)
     EXPECT_EQ(panel.state().timerEnabled(), !row.running);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    cmdStop, Transition,
-    testing::Values(TransitionRow{"Idle_to_Running_empties_Case",
-                                  false,
-                                  {"read Timer1", "Timer1 on", R"(caption "Stop!")",
-                                   "background 0xC0C0FF", R"(write lblCase "")"},
-                                  ""},
-                    TransitionRow{"Running_to_Idle_leaves_Case",
-                                  true,
-                                  {"read Timer1", "Timer1 off", R"(caption "Avanti!")",
-                                   "background 0xC0FFC0"},
-                                  "8"}),
-    RowName{});
+INSTANTIATE_TEST_SUITE_P(cmdStop, Transition,
+                         testing::Values(TransitionRow{"Idle_to_Running_empties_Case",
+                                                       false,
+                                                       {"read Timer1", "Timer1 on", runningCaption,
+                                                        runningBackground, R"(write lblCase "")"},
+                                                       ""},
+                                         TransitionRow{"Running_to_Idle_leaves_Case",
+                                                       true,
+                                                       {"read Timer1", "Timer1 off", idleCaption,
+                                                        idleBackground},
+                                                       "8"}),
+                         RowName{});
 
 struct RunStateRow
 {
@@ -84,12 +89,10 @@ TEST_P(EnterRunState, WritesAllThreeWhateverTheStateBefore)
 
 INSTANTIATE_TEST_SUITE_P(
     BothStates, EnterRunState,
-    testing::Values(RunStateRow{"Idle",
-                                RunState::Idle,
-                                {"Timer1 off", R"(caption "Avanti!")", "background 0xC0FFC0"}},
-                    RunStateRow{"Running",
-                                RunState::Running,
-                                {"Timer1 on", R"(caption "Stop!")", "background 0xC0C0FF"}}),
+    testing::Values(
+        RunStateRow{"Idle", RunState::Idle, {"Timer1 off", idleCaption, idleBackground}},
+        RunStateRow{
+            "Running", RunState::Running, {"Timer1 on", runningCaption, runningBackground}}),
     RowName{});
 
 TEST(Timer1, TickRunsOneStep)
@@ -105,30 +108,31 @@ TEST(Timer1, TickRunsOneStep)
     EXPECT_NE(std::find(log.begin(), log.end(), R"(write lblCase "49")"), log.end());
 }
 
-struct LookRow
+struct ColourRow
 {
     std::string_view name;
-    const RunLook *look;
+    Colour colour;
     int red, green, blue;
 };
 
-class LookColour : public testing::TestWithParam<LookRow>
+class ColourChannels : public testing::TestWithParam<ColourRow>
 {
 };
 
-// The low byte is red: light red and light green, not light blue.
-TEST_P(LookColour, HasRedInTheLowByte)
+// Colours are written as the description writes them, blue in the high byte and red in the low.
+TEST_P(ColourChannels, HasRedInTheLowByte)
 {
-    const LookRow &row = GetParam();
-    EXPECT_EQ(row.look->background.red(), row.red);
-    EXPECT_EQ(row.look->background.green(), row.green);
-    EXPECT_EQ(row.look->background.blue(), row.blue);
+    const ColourRow &row = GetParam();
+    EXPECT_EQ(row.colour.red(), row.red);
+    EXPECT_EQ(row.colour.green(), row.green);
+    EXPECT_EQ(row.colour.blue(), row.blue);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothStates, LookColour,
-                         testing::Values(LookRow{"Running_light_red", &runningLook, 0xFF, 0xC0,
-                                                 0xC0},
-                                         LookRow{"Idle_light_green", &idleLook, 0xC0, 0xFF, 0xC0}),
-                         RowName{});
+INSTANTIATE_TEST_SUITE_P(
+    LightColours, ColourChannels,
+    testing::Values(ColourRow{"light_red", Colour{0xC0C0FF}, 0xFF, 0xC0, 0xC0},
+                    ColourRow{"light_green", Colour{0xC0FFC0}, 0xC0, 0xFF, 0xC0},
+                    ColourRow{"light_cyan", Colour{0xFFFFC0}, 0xC0, 0xFF, 0xFF}),
+    RowName{});
 
 } // namespace

@@ -28,14 +28,13 @@ using Log = std::vector<std::string>;
 TEST(SearchStep, StartsFromTheInitialTextsAndIdle)
 {
     const MemoryPanel panel;
-    EXPECT_EQ(panel.text(Field::lblN), "1");
-    EXPECT_EQ(panel.text(Field::lblTot), "1");
-    EXPECT_EQ(panel.text(Field::lblCivico), "2");
-    EXPECT_EQ(panel.text(Field::lblTot2), "1");
-    EXPECT_EQ(panel.text(Field::lblCase), "");
+    for (const Field field :
+         {Field::lblN, Field::lblTot, Field::lblCivico, Field::lblTot2, Field::lblCase}) {
+        EXPECT_EQ(panel.text(field), form::findControl(fieldName(field))->text) << fieldName(field);
+    }
     EXPECT_FALSE(panel.timerEnabled());
-    EXPECT_EQ(panel.stopCaption(), "Avanti!");
-    EXPECT_EQ(panel.stopBackground().value, 0xC0FFC0U);
+    EXPECT_EQ(panel.stopCaption(), form::stopIdleLook.caption);
+    EXPECT_EQ(panel.stopBackground(), form::stopIdleLook.background);
 }
 
 struct FirstStepRow
@@ -64,8 +63,9 @@ TEST_P(FirstSteps, LeaveTheirTextsAndRunState)
     EXPECT_EQ(panel.text(Field::lblTot2), row.lastSum);
     EXPECT_EQ(panel.text(Field::lblCase), row.street);
     EXPECT_EQ(panel.timerEnabled(), row.running);
-    EXPECT_EQ(panel.stopCaption(), row.running ? "Stop!" : "Avanti!");
-    EXPECT_EQ(panel.stopBackground().value, row.running ? 0xC0C0FFU : 0xC0FFC0U);
+    const form::ButtonLook &look = row.running ? form::stopRunningLook : form::stopIdleLook;
+    EXPECT_EQ(panel.stopCaption(), look.caption);
+    EXPECT_EQ(panel.stopBackground(), look.background);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -95,14 +95,21 @@ TEST(SearchStep, SolutionStepWritesInOrderAndHalts)
     placeBefore(panel.state(), 4);
     cmdAvanti_Click(panel);
     const Log expected{
-        R"(write lblTot2 "")",  "read lblN",
-        R"(write lblN "5")",    "read lblN",
-        R"(write lblN "5")",    R"(write lblCivico "6")",
-        "read lblTot",          R"(write lblTot "15")",
-        R"(write lblTot2 "7")", R"(write lblTot2 "15")",
-        R"(write lblCase "8")", R"(write lblTot2 "15")",
-        "Timer1 off",           R"(caption "Avanti!")",
-        "background 0xC0FFC0",
+        R"(write lblTot2 "")",
+        "read lblN",
+        R"(write lblN "5")",
+        "read lblN",
+        R"(write lblN "5")",
+        R"(write lblCivico "6")",
+        "read lblTot",
+        R"(write lblTot "15")",
+        R"(write lblTot2 "7")",
+        R"(write lblTot2 "15")",
+        R"(write lblCase "8")",
+        R"(write lblTot2 "15")",
+        "Timer1 off",
+        RecordingPanel::captionEntry(form::stopIdleLook),
+        RecordingPanel::backgroundEntry(form::stopIdleLook),
     };
     EXPECT_EQ(panel.takeLog(), expected);
 }
@@ -113,7 +120,7 @@ TEST(SearchStep, IgnoresTheRunState)
     cmdAvanti_Click(panel);
     EXPECT_EQ(panel.text(Field::lblN), "2");
     EXPECT_FALSE(panel.timerEnabled());
-    EXPECT_EQ(panel.stopCaption(), "Avanti!");
+    EXPECT_EQ(panel.stopCaption(), form::stopIdleLook.caption);
 }
 
 struct LongStreetRow

@@ -8,16 +8,21 @@
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
 
 using Shown = std::pair<std::string, std::string>;
 
-bool waitForText(WindowDriver &driver, const char *name, const std::string &text)
+bool waitForText(WindowDriver &driver, const char *name, std::string_view text)
 {
     return driver.waitUntil([&] { return driver.text(name) == text; });
 }
+
+// cmdStop's captions, as the description gives them.
+constexpr std::string_view idle = ponderival::form::stopIdleLook.caption;
+constexpr std::string_view running = ponderival::form::stopRunningLook.caption;
 
 // Somma and Numero as they stood after each round of the event loop, until the run halts.
 std::vector<Shown> runUntilHalt(WindowDriver &driver)
@@ -69,7 +74,7 @@ TEST(Keyboard, FocusStartsOnCmdStopTabMovesBetweenTheButtonsEscPressesNothing)
     driver.pressKey(VK_TAB); // A key behind Esc: once it has moved the focus, Esc was handled.
     ASSERT_TRUE(driver.waitUntil([&] { return driver.focusName() == "cmdEsc"; }));
     EXPECT_FALSE(driver.exitStatus().has_value());
-    EXPECT_EQ(driver.text("cmdStop"), "Avanti!");
+    EXPECT_EQ(driver.text("cmdStop"), idle);
 }
 
 // The arrow keys move the focus within a group of controls, and the two buttons make one: each
@@ -100,9 +105,9 @@ TEST_P(KeysPressFocusedButton, AndOnlyThatOne)
         EXPECT_EQ(driver.exitStatus(), 0);
         return;
     }
-    ASSERT_TRUE(waitForText(driver, "cmdStop", "Stop!"));
+    ASSERT_TRUE(waitForText(driver, "cmdStop", running));
     driver.pressKey(GetParam().key);
-    ASSERT_TRUE(waitForText(driver, "cmdStop", "Avanti!"));
+    ASSERT_TRUE(waitForText(driver, "cmdStop", idle));
     EXPECT_FALSE(driver.exitStatus().has_value());
 }
 
@@ -117,28 +122,29 @@ TEST(Run, ClickRunsOneStepPerTickUntilTheFirstSolution)
 {
     WindowDriver driver;
     driver.click("cmdStop");
-    ASSERT_TRUE(waitForText(driver, "cmdStop", "Stop!"));
+    ASSERT_TRUE(waitForText(driver, "cmdStop", running));
     const std::vector<Shown> expected{{"1", "2"}, {"3", "3"}, {"6", "4"}, {"10", "5"}, {"15", "6"}};
     EXPECT_EQ(runUntilHalt(driver), expected);
     EXPECT_EQ(driver.text("lblCase"), "8");
     EXPECT_EQ(driver.text("lblTot2"), "15");
-    EXPECT_EQ(driver.text("cmdStop"), "Avanti!");
+    EXPECT_EQ(driver.text("cmdStop"), idle);
     const RECT stop = driver.place("cmdStop");
-    EXPECT_EQ(driver.pixel({stop.left + 6, stop.top + 6}), ponderival::form::lightGreen.value);
+    EXPECT_EQ(driver.pixel({stop.left + 6, stop.top + 6}),
+              ponderival::form::stopIdleLook.background.value);
 }
 
 TEST(Run, HaltAndResumeFromTheNextCandidate)
 {
     WindowDriver driver;
     driver.click("cmdStop");
-    ASSERT_TRUE(waitForText(driver, "cmdStop", "Stop!"));
+    ASSERT_TRUE(waitForText(driver, "cmdStop", running));
     runUntilHalt(driver);
     driver.click("cmdStop");
-    ASSERT_TRUE(waitForText(driver, "cmdStop", "Stop!"));
+    ASSERT_TRUE(waitForText(driver, "cmdStop", running));
     EXPECT_EQ(driver.text("lblCase"), "") << "starting again empties Case";
     ASSERT_TRUE(driver.waitUntil([&] { return std::stoi(driver.text("lblCivico")) >= 10; }));
     driver.click("cmdStop");
-    ASSERT_TRUE(waitForText(driver, "cmdStop", "Avanti!"));
+    ASSERT_TRUE(waitForText(driver, "cmdStop", idle));
     const std::string halted = driver.text("lblCivico");
     for (int round = 0; round < 5; ++round) {
         driver.processEvents(20);

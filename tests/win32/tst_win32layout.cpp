@@ -177,20 +177,34 @@ TEST(ControlLayout, PlaceTextFontStyleAndVisibilityAsDescribed)
             EXPECT_EQ(style & (SS_TYPEMASK | SS_NOPREFIX), DWORD{SS_CENTER | SS_NOPREFIX});
         }
     }
-    // A few values straight from the original form, so that a wrong table is caught too.
-    const auto isAt = [&](const char *name, RECT expected) {
-        const RECT shown = driver.place(name);
-        return EqualRect(&shown, &expected) != FALSE;
-    };
-    EXPECT_TRUE(isAt("cmdStop", {80, 128, 145, 169}));
-    EXPECT_TRUE(isAt("Label5", {8, 216, 305, 289}));
-    EXPECT_EQ(driver.text("Label3"), "Case");
-    EXPECT_EQ(std::wstring(fontOf(driver.control("Label4_0")).lfFaceName), L"Times New Roman");
-    EXPECT_EQ(fontOf(driver.control("Label4_0")).lfHeight, -19);
-    EXPECT_EQ(fontOf(driver.control("cmdStop")).lfHeight, -13);
-    EXPECT_EQ(fontOf(driver.control("Label6")).lfHeight, -11);
     expectDrawnAsDescribed(driver, 96);
     EXPECT_TRUE(statementFits(driver));
+}
+
+// The conversions the layout rests on, worked out by hand: a twip is 1/1440 inch, a point 1/72,
+// and halves round away from zero, as MulDiv rounds.
+TEST(ControlLayout, TwipsAndPointsBecomePixels)
+{
+    struct Row
+    {
+        const char *name;
+        int twips;
+        double points;
+        UINT dpi;
+        int pixels, height;
+    };
+    const Row rows[] = {
+        {"cmdStop at 96", 1200, 9.75, 96, 80, -13},   {"Label5 at 96", 1095, 8.25, 96, 73, -11},
+        {"Shape1 at 96", 4455, 14.25, 96, 297, -19},  {"halves at 144", 1095, 8.25, 144, 110, -17},
+        {"Label5 at 192", 1095, 9.75, 192, 146, -26}, {"under half a pixel", 7, 12.0, 96, 0, -16},
+        {"over half a pixel", 8, 12.0, 120, 1, -20},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(pixelsAt(row.twips, row.dpi), row.pixels);
+        EXPECT_EQ(fontHeightAt(form::Font{"MS Sans Serif", row.points, false}, row.dpi),
+                  row.height);
+    }
 }
 
 class HighDensity : public testing::TestWithParam<UINT>

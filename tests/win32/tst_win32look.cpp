@@ -41,7 +41,8 @@ TEST_P(ControlColours, FillsAreTheDescribedOnesWhateverTheFocus)
     WindowDriver driver;
     if (GetParam().running) {
         driver.click("cmdStop");
-        ASSERT_TRUE(driver.waitUntil([&] { return driver.text("cmdStop") == "Stop!"; }));
+        ASSERT_TRUE(driver.waitUntil(
+            [&] { return driver.text("cmdStop") == form::stopRunningLook.caption; }));
     }
     if (driver.focusName() != GetParam().focus) {
         driver.pressKey(VK_TAB);
@@ -54,7 +55,9 @@ TEST_P(ControlColours, FillsAreTheDescribedOnesWhateverTheFocus)
         SCOPED_TRACE(std::string(control.name));
         COLORREF fill = control.fill == form::Fill::Colour ? control.background.value
                                                            : GetSysColor(COLOR_BTNFACE);
-        fill = control.name == "cmdStop" && GetParam().running ? 0xC0C0FF : fill;
+        fill = control.name == "cmdStop" && GetParam().running
+                   ? form::stopRunningLook.background.value
+                   : fill;
         const RECT rect = driver.place(control.name);
         EXPECT_EQ(driver.pixel(inFill(rect)), fill);
         if (control.kind == form::ControlKind::Button) {
@@ -86,10 +89,11 @@ TEST(ButtonLook, SunkenWhilePressedRaisedOtherwise)
         return (SendMessageW(driver.control("cmdStop"), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
     }));
     EXPECT_EQ(driver.pixel({stop.left, stop.top}), GetSysColor(COLOR_3DSHADOW));
-    EXPECT_EQ(driver.pixel(inFill(stop)), form::lightGreen.value);
+    EXPECT_EQ(driver.pixel(inFill(stop)), form::stopIdleLook.background.value);
     space.ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(1, &space, sizeof(space));
-    ASSERT_TRUE(driver.waitUntil([&] { return driver.text("cmdStop") == "Stop!"; }));
+    ASSERT_TRUE(
+        driver.waitUntil([&] { return driver.text("cmdStop") == form::stopRunningLook.caption; }));
     EXPECT_EQ(driver.pixel({stop.left, stop.top}), GetSysColor(COLOR_3DLIGHT));
 }
 

@@ -1,12 +1,18 @@
 #include "frmponderivaldescription.h"
+#include "jsonwriter.h"
 
 #include <cstdio>
+#include <string>
+#include <string_view>
 
-// Prints where each seen control's centre lies in the window, in pixels at 96 dpi, one
-// "name x y" line each, for scripts that click the window from outside.
-int main()
+namespace {
+
+namespace form = ponderival::form;
+
+// "name x y" for each seen control's centre, in pixels at 96 dpi, for scripts that click the
+// window from outside.
+void printPlaces()
 {
-    namespace form = ponderival::form;
     for (const form::Control &control : form::controls) {
         if (control.visible) {
             const form::Twips &place = control.place;
@@ -14,6 +20,38 @@ int main()
                         form::pixels(place.left + place.width / 2),
                         form::pixels(place.top + place.height / 2));
         }
+    }
+}
+
+// The texts a test expects to see or hear, as JSON: each control's text and accessible name,
+// and cmdStop's caption while running.
+void printTexts()
+{
+    form::JsonWriter controls;
+    for (const form::Control &control : form::controls) {
+        controls.raw(control.name, form::JsonWriter()
+                                       .text("text", control.text)
+                                       .text("accessibleName", control.accessibleName)
+                                       .text("heading", control.heading)
+                                       .object());
+    }
+    const std::string json = form::JsonWriter()
+                                 .text("title", form::title)
+                                 .text("runningCaption", form::stopRunningLook.caption)
+                                 .raw("controls", controls.object())
+                                 .object();
+    std::printf("%s\n", json.c_str());
+}
+
+} // namespace
+
+// With no argument, the seen controls' places; with --texts, the texts.
+int main(int argc, char *argv[])
+{
+    if (argc > 1 && std::string_view(argv[1]) == "--texts") {
+        printTexts();
+    } else {
+        printPlaces();
     }
     return 0;
 }

@@ -17,6 +17,7 @@ namespace ponderival::web {
 namespace {
 
 using form::Control;
+using form::JsonWriter;
 namespace page = form::page;
 
 constexpr std::array<const char *, 3> kindNames{"label", "button", "shape"};

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <utility>
 
-namespace ponderival::web {
+namespace ponderival::form {
 
 // A JSON object or array written member by member, in the order given. Texts are UTF-8 and need
 // no escapes beyond quotes, backslashes and line breaks.
@@ -66,4 +66,4 @@ private:
     bool m_first = true;
 };
 
-} // namespace ponderival::web
+} // namespace ponderival::form
