@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Checks formatting and runs clang-tidy over every C++ file the project keeps, using the compile
-# commands of the given native build folder (default build/ci) and, when a second folder is given,
-# those of the Windows build for the Windows-only sources.
+# commands of the given native build folder (default build/ci) and, when more folders are given,
+# those of the Windows build for the Windows-only sources and of the web build for the page's.
 #
-#   scripts/lint.sh [NATIVE_BUILD] [WINDOWS_BUILD]
+#   scripts/lint.sh [NATIVE_BUILD] [WINDOWS_BUILD] [WEB_BUILD]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/ci}
 windows=${2:-}
+web=${3:-}
 
 mapfile -t sources < <(git ls-files '*.cpp' '*.h')
 clang-format --dry-run --Werror "${sources[@]}"
@@ -34,4 +35,11 @@ if [ -n "$windows" ]; then
     mapfile -t includes < <(printf '%s\n' "${includes[@]}"; echo /usr/x86_64-w64-mingw32/include)
     tidy "$windows" "$windows/clang-tidy.log" -extra-arg=--target=x86_64-w64-mingw32 \
         -extra-arg=-nostdinc++ -extra-arg=-nostdlibinc "${includes[@]/#/-extra-arg=-isystem}"
+fi
+
+if [ -n "$web" ]; then
+    # The web build's commands name em++, which adds Emscripten's target and sysroot out of sight;
+    # clang-tidy is handed them as em++ would pass them to clang.
+    read -r -a cflags < <(em++ --cflags)
+    tidy "$web" "$web/clang-tidy.log" "${cflags[@]/#/-extra-arg=}"
 fi

@@ -19,7 +19,6 @@ ctest --preset ci -L a11y
 # The Windows program, its ZIP and installer, and its tests under a Wine and a display of their own.
 scripts/build-windows.sh
 scripts/with-wine.sh ctest --preset windows
-scripts/lint.sh build/ci build/windows
 
 # The page: the search as WebAssembly, its tests under Node.js and the page in headless Chromium.
 scripts/build-web.sh
@@ -27,6 +26,7 @@ ctest --preset web
 # Orca follows the page in Chromium, on the native build's private display and buses.
 ctest --preset ci -L web
 
+scripts/lint.sh build/ci build/windows build/wasm
 scripts/check-syscalls.sh build/ci/window/qt/ponderival build/ci/window/form/ponderival_formplaces
 scripts/check-package.sh build/ci
 
