@@ -4,6 +4,7 @@
 #include "qtform.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QFont>
 #include <QIcon>
 #include <QLocale>
@@ -47,11 +48,13 @@ QPalette describedPalette(QPalette palette)
     return palette;
 }
 
+// Every size the window library carries. Qt decodes each file as it is added.
 QIcon programIcon()
 {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 256}) {
-        icon.addFile(QStringLiteral(":/icons/ponderival-%1.png").arg(size), QSize(size, size));
+    QDirIterator files(QStringLiteral(":/icons"), QDir::Files);
+    while (files.hasNext()) {
+        icon.addFile(files.next());
     }
     return icon;
 }
