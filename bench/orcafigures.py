@@ -10,7 +10,7 @@ import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests" / "a11y"))
-from orcasession import OrcaSession, cpu_seconds, missing_tools, wait_for  # noqa: E402
+from orcasession import OrcaSession, Script, cpu_seconds, missing_tools, wait_for  # noqa: E402
 
 WINDOW_SECONDS = 8.0
 
@@ -61,7 +61,7 @@ def measure_session(program, orca, env):
         session.launch()
         window = session.window_id()
         if orca:
-            session.wait_for_utterance(r".*push button.*")
+            Script(session).expect(r".*push button.*", timeout=120)
         idle = run_to_fourth_run(session, window)
         pids = {"program": session.app.pid, "orca": session.orca.pid if orca else None,
                 "bus": a11y_bus_pid(session)}

@@ -180,15 +180,6 @@ class OrcaSession:
         self.monitor_reader.join(timeout=30)
         return list(self.event_log)
 
-    def wait_for_utterance(self, pattern, after=0, timeout=None):
-        """Waits until an utterance at or after index `after` matches; gives its index."""
-        def found():
-            for index, text in enumerate(self.utterances()[after:], start=after):
-                if re.fullmatch(pattern, text):
-                    return index + 1
-            return None
-        return wait_for(found, timeout or self.timeout, f"Orca to say {pattern!r}") - 1
-
     def __exit__(self, *exc):
         for process in reversed(self.processes):
             if process.poll() is None:
@@ -205,3 +196,44 @@ class OrcaSession:
         if not os.environ.get("PONDERIVAL_KEEP_A11Y_LOG"):
             shutil.rmtree(self.home, ignore_errors=True)
         return False
+
+
+class Script:
+    """What Orca has said, read forward: each expectation must come after the previous one. Only
+    what `heard` keeps is read."""
+
+    def __init__(self, session, heard=lambda text: True):
+        self.session = session
+        self.heard = heard
+        self.position = 0
+
+    def said(self):
+        return [text for text in self.session.utterances() if self.heard(text)]
+
+    def expect(self, pattern, timeout=120):
+        def found():
+            said = self.said()
+            return next((index + 1 for index in range(self.position, len(said))
+                         if re.fullmatch(pattern, said[index])), None)
+        try:
+            self.position = wait_for(found, timeout, f"Orca to say {pattern!r}")
+        except TimeoutError:
+            said = self.said()
+            raise AssertionError(f"Orca did not say {pattern!r} after {said[:self.position]!r}; "
+                                 f"it went on with {said[self.position:]!r}") from None
+
+    def expect_all(self, patterns, timeout=120):
+        """Each pattern matched by something said from here on, in any order."""
+        def found():
+            said = self.said()[self.position:]
+            ends = [next((i + 1 for i, text in enumerate(said) if re.fullmatch(p, text)), None)
+                    for p in patterns]
+            return self.position + max(ends) if all(ends) else None
+        self.position = wait_for(found, timeout, f"Orca to say all of {patterns!r}")
+
+    def press(self, key, echo=None):
+        """A key, read after whatever was said before it, and after Orca's echo of it if given."""
+        self.position = max(self.position, len(self.said()))
+        self.session.keys(key)
+        if echo:
+            self.expect(re.escape(echo))

@@ -14,7 +14,7 @@ import subprocess
 import sys
 import time
 
-from orcasession import OrcaSession, missing_tools, wait_for
+from orcasession import OrcaSession, Script, missing_tools
 
 SOLUTIONS = [(15, 6, 8), (595, 35, 49), (20706, 204, 288), (706266, 1189, 1681)]
 MAX_EVENTS_PER_SECOND = 12.0
@@ -39,32 +39,6 @@ class Texts:
     def answer(self, total, house, street, between=", "):
         return between.join(f"{heading} {value}" for heading, value in
                             ((self.sum, total), (self.house, house), (self.street, street)))
-
-
-class Script:
-    """What Orca has said, read forward: each expectation must come after the previous one."""
-
-    def __init__(self, session):
-        self.session = session
-        self.position = 0
-
-    def spoken(self):
-        # Orca's echo of the keys pressed ends in a space; what the program says never does.
-        return [text for text in self.session.utterances() if not text.endswith(" ")]
-
-    def expect(self, pattern, timeout=120):
-        def found():
-            said = self.spoken()
-            for index in range(self.position, len(said)):
-                if re.fullmatch(pattern, said[index]):
-                    return index + 1
-            return None
-        try:
-            self.position = wait_for(found, timeout, f"Orca to say {pattern!r}")
-        except TimeoutError:
-            raise AssertionError(f"Orca did not say {pattern!r} after "
-                                 f"{self.spoken()[:self.position]!r}; "
-                                 f"it went on with {self.spoken()[self.position:]!r}") from None
 
 
 def run_scenario(session, script, texts):
@@ -119,14 +93,15 @@ def main():
         print("skipped: missing " + ", ".join(missing))
         return 77
     with OrcaSession(sys.argv[1], timeout=120) as session:
-        script = Script(session)
+        # Orca's echo of the keys pressed ends in a space; what the program says never does.
+        script = Script(session, heard=lambda text: not text.endswith(" "))
         texts = Texts(sys.argv[2])
         try:
             rate = run_scenario(session, script, texts)
         finally:
             if "--show" in sys.argv:
                 print("\n".join(repr(text) for text in session.utterances()))
-        said = script.spoken()
+        said = script.said()
         heard = [text for text in said if any(name in text for name in texts.unseen)]
         assert not heard, f"unseen fields were spoken: {heard!r}"
         print(f"a11y events/s while running: {rate:.1f}")

@@ -18,7 +18,7 @@ import tempfile
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "a11y"))
-from orcasession import OrcaSession, missing_tools, wait_for  # noqa: E402
+from orcasession import OrcaSession, Script, missing_tools, wait_for  # noqa: E402
 from pagesupport import Server  # noqa: E402
 
 FIRST_ANSWER = (15, 6, 8)
@@ -59,42 +59,6 @@ def open_page(session, url, title):
     # With no window manager on the server, keyboard focus is given to the window directly.
     subprocess.run(["xdotool", "windowfocus", "--sync", wait_for(window, 120, "the page")],
                    env=session.env, check=True, timeout=60)
-
-
-class Script:
-    """What Orca has said, read forward: each expectation must come after the previous one, and
-    what answers a key after Orca's echo of that key, so that nothing said earlier stands in."""
-
-    def __init__(self, session):
-        self.session = session
-        self.position = 0
-
-    def expect(self, pattern):
-        def found():
-            said = self.session.utterances()
-            return next((index + 1 for index in range(self.position, len(said))
-                         if re.fullmatch(pattern, said[index])), None)
-        try:
-            self.position = wait_for(found, 120, f"Orca to say {pattern!r}")
-        except TimeoutError:
-            said = self.session.utterances()
-            raise AssertionError(f"Orca did not say {pattern!r} after {said[:self.position]!r}; "
-                                 f"it went on with {said[self.position:]!r}") from None
-
-    def expect_all(self, patterns):
-        """Each pattern matched by something said from here on, in any order."""
-        def found():
-            said = self.session.utterances()[self.position:]
-            ends = [next((i + 1 for i, text in enumerate(said) if re.fullmatch(p, text)), None)
-                    for p in patterns]
-            return self.position + max(ends) if all(ends) else None
-        self.position = wait_for(found, 120, f"Orca to say all of {patterns!r}")
-
-    def press(self, key, echo=None):
-        self.position = max(self.position, len(self.session.utterances()))
-        self.session.keys(key)
-        if echo:
-            self.expect(re.escape(echo))
 
 
 def run_scenario(session, script, expected):
