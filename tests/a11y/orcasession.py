@@ -211,16 +211,23 @@ class Script:
         return [text for text in self.session.utterances() if self.heard(text)]
 
     def expect(self, pattern, timeout=120):
+        self.expect_first([pattern], timeout)
+
+    def expect_first(self, patterns, timeout=120):
+        """Reads on to the next thing said that one of the patterns matches; gives that pattern's
+        index."""
         def found():
             said = self.said()
-            return next((index + 1 for index in range(self.position, len(said))
+            return next(((index + 1, which) for index in range(self.position, len(said))
+                         for which, pattern in enumerate(patterns)
                          if re.fullmatch(pattern, said[index])), None)
         try:
-            self.position = wait_for(found, timeout, f"Orca to say {pattern!r}")
+            self.position, which = wait_for(found, timeout, f"Orca to say one of {patterns!r}")
         except TimeoutError:
             said = self.said()
-            raise AssertionError(f"Orca did not say {pattern!r} after {said[:self.position]!r}; "
+            raise AssertionError(f"Orca said none of {patterns!r} after {said[:self.position]!r}; "
                                  f"it went on with {said[self.position:]!r}") from None
+        return which
 
     def expect_all(self, patterns, timeout=120):
         """Each pattern matched by something said from here on, in any order."""

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Follows the search with Orca, as a blind user would: the window opens, Tab, Tab, four runs
-started with Space, Where Am I, a flat review of the table, and a fifth run halted by Space. Checks what Orca says, in order,
-and counts the accessibility events the program sends while it runs.
+"""Follows the search with Orca, as a blind user would: the window opens, Tab, Tab, a run started
+with Space, Where Am I, a flat review of the table, three more runs, and a fifth halted by Space.
+Checks what Orca says, in order, and counts the accessibility events the program sends while it
+runs.
 
 The window's texts come from its description, through FORMPLACES --texts.
 
@@ -18,6 +19,8 @@ from orcasession import OrcaSession, Script, missing_tools
 
 SOLUTIONS = [(15, 6, 8), (595, 35, 49), (20706, 204, 288), (706266, 1189, 1681)]
 MAX_EVENTS_PER_SECOND = 12.0
+# There is no braille display, and the keys' echo is not listened to: Orca answers each key sooner.
+ORCA_SETTINGS = "orca.settings.enableBraille = False\norca.settings.enableKeyEcho = False"
 
 
 class Texts:
@@ -41,30 +44,29 @@ class Texts:
                             ((self.sum, total), (self.house, house), (self.street, street)))
 
 
-def run_scenario(session, script, texts):
-    session.launch()
-    script.expect(texts.title + r".*")
-    script.expect(texts.idle + r" push button\.")
-    session.keys("Tab")
-    script.expect(texts.esc + r" push button\.")
-    session.keys("Tab")
-    script.expect(texts.idle + r" push button\.")
-    rate = None
-    for number, (total, house, street) in enumerate(SOLUTIONS, start=1):
-        if number == len(SOLUTIONS):
-            session.monitor_events()
-            started = time.time()
-        session.keys("space")
-        script.expect(texts.running)
-        script.expect(texts.answer(total, house, street) + r"\.?")
+def run_to(session, script, texts, answer):
+    session.keys("space")
+    script.expect(texts.running)
+    script.expect(texts.answer(*answer) + r"\.?")
+    script.expect(texts.idle)
+
+
+def where_am_i(session, script, texts, answers, last):
+    """Where Am I on the halted button: its caption, then the answer it halted at. Qt's bridge
+    waits only 100 ms for Orca to claim a key; on a busy machine the key then reaches the window
+    as well, where Enter presses the button and the search goes on to the next answer. A user
+    would ask again there, and so does this."""
+    while True:
+        session.keys("KP_Enter")
+        asked = texts.idle + r" push button " + texts.answer(*last) + r"\."
+        if script.expect_first([asked, texts.running]) == 0:
+            return last
+        last = next(answers)
+        script.expect(texts.answer(*last) + r"\.?")
         script.expect(texts.idle)
-        if number == len(SOLUTIONS):
-            halted = time.time()
-            times = [t for t in session.event_times() if started <= t <= halted]
-            rate = len(times) / (halted - started)
-    last = SOLUTIONS[-1]
-    session.keys("KP_Enter")
-    script.expect(texts.idle + r" push button " + texts.answer(*last) + r"\.")
+
+
+def flat_review(session, script, texts, last):
     session.keys("KP_Subtract")
     session.keys("KP_7")
     script.expect(texts.answer(*last, between=" "))
@@ -74,6 +76,32 @@ def run_scenario(session, script, texts):
     script.expect(f"{texts.sum} {texts.house} {texts.street}")
     session.keys("KP_Subtract")
     script.expect(r"Leaving flat review\.")
+
+
+def run_scenario(session, script, texts):
+    session.launch()
+    script.expect(texts.title + r".*")
+    script.expect(texts.idle + r" push button\.")
+    session.keys("Tab")
+    script.expect(texts.esc + r" push button\.")
+    session.keys("Tab")
+    script.expect(texts.idle + r" push button\.")
+    answers = iter(SOLUTIONS)
+    last = next(answers)
+    run_to(session, script, texts, last)
+    last = where_am_i(session, script, texts, answers, last)
+    flat_review(session, script, texts, last)
+    rate = None
+    for answer in answers:
+        if answer == SOLUTIONS[-1]:
+            session.monitor_events()
+            started = time.time()
+        run_to(session, script, texts, answer)
+        if answer == SOLUTIONS[-1]:
+            halted = time.time()
+            times = [t for t in session.event_times() if started <= t <= halted]
+            rate = len(times) / (halted - started)
+    assert rate is not None, "the longest run was never followed"
     # A run halted by a click: the caption alone, and the empty street read as its heading once.
     session.keys("space")
     script.expect(texts.running)
@@ -92,9 +120,8 @@ def main():
     if missing:
         print("skipped: missing " + ", ".join(missing))
         return 77
-    with OrcaSession(sys.argv[1], timeout=120) as session:
-        # Orca's echo of the keys pressed ends in a space; what the program says never does.
-        script = Script(session, heard=lambda text: not text.endswith(" "))
+    with OrcaSession(sys.argv[1], timeout=120, orca_settings=ORCA_SETTINGS) as session:
+        script = Script(session)
         texts = Texts(sys.argv[2])
         try:
             rate = run_scenario(session, script, texts)
