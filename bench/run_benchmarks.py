@@ -32,9 +32,12 @@ def run(bench, program, *args, env=None, timeout=300):
     return done.stdout
 
 
-def median_of(runs, make):
-    samples = [make() for _ in range(runs)]
+def medians(samples):
     return {key: statistics.median(sample[key] for sample in samples) for key in samples[0]}
+
+
+def median_of(runs, make):
+    return medians([make() for _ in range(runs)])
 
 
 def google_benchmark_median_us(bench, program, name, env):
@@ -94,11 +97,14 @@ def tick_leg(bench, runs, env):
     return program, bare
 
 
-def startup(bench, runs, mode, env):
-    def once():
-        launch = {**env, "PONDERIVAL_LAUNCH_NS": str(time.time_ns())}
-        return parse_figures(run(bench, "bench_startup", mode, env=launch))
-    return median_of(runs, once)
+def startups(bench, runs, modes, env):
+    """Starts each mode in turn, so that a drift in the machine's speed falls on all of them."""
+    samples = {mode: [] for mode in modes}
+    for _ in range(runs):
+        for mode in modes:
+            launch = {**env, "PONDERIVAL_LAUNCH_NS": str(time.time_ns())}
+            samples[mode].append(parse_figures(run(bench, "bench_startup", mode, env=launch)))
+    return [medians(samples[mode]) for mode in modes]
 
 
 def screen_reader_rows(row, bench):
@@ -154,9 +160,7 @@ def measure(bench, runs):
     screen_reader_rows(row, bench)
 
     start_runs = max(runs * 5, 15)
-    window = startup(bench, start_runs, "window", offscreen)
-    bare = startup(bench, start_runs, "bare", offscreen)
-    text = startup(bench, start_runs, "text", offscreen)
+    window, bare, text = startups(bench, start_runs, ("window", "bare", "text"), offscreen)
     for key, label in (("first_paint_ms", "start-up to first frame (ms)"),
                        ("peak_rss_mib", "peak resident memory (MiB)")):
         ratio = window[key] / bare[key]
