@@ -3,6 +3,7 @@ it sends a second while the search runs, and the CPU of the program, Orca and th
 bus over the same seconds. Each is measured in a headless Orca session (tests/a11y), with the
 window's own pacing and, for comparison, with Qt's own events alone."""
 
+import json
 import re
 import subprocess
 import sys
@@ -15,30 +16,37 @@ from orcasession import OrcaSession, Script, cpu_seconds, missing_tools, wait_fo
 WINDOW_SECONDS = 8.0
 
 
-def stop_button_colour(session, window):
-    """The colour inside cmdStop's left edge: its background, which shows the run state."""
+def stop_button_probe(formplaces):
+    """A point just inside cmdStop's left edge, clear of its caption, in the window."""
+    facts = subprocess.run([str(formplaces), "--json"], check=True, capture_output=True, text=True)
+    stop = json.loads(facts.stdout)["controls"]["cmdStop"]
+    return stop["left"] + 5, stop["top"] + stop["height"] // 2
+
+
+def stop_button_colour(session, window, probe):
+    """The colour at probe: cmdStop's background, which shows the run state."""
     geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
                               env=session.env, capture_output=True, text=True, check=True)
     origin = dict(line.split("=", 1) for line in geometry.stdout.split())
-    x, y = int(origin["X"]) + 80 + 5, int(origin["Y"]) + 128 + 20
+    x, y = int(origin["X"]) + probe[0], int(origin["Y"]) + probe[1]
     pixel = subprocess.run(["import", "-window", "root", "-crop", f"1x1+{x}+{y}", "txt:-"],
                            env=session.env, capture_output=True, text=True, check=True)
     return re.search(r"#[0-9A-Fa-f]{6}", pixel.stdout).group(0)
 
 
-def run_to_fourth_run(session, window):
+def run_to_fourth_run(session, window, probe):
     """Starts runs until the fourth, from 288 to 1,681 houses: the first three halt within
     three seconds, the fourth runs for fourteen."""
-    idle = stop_button_colour(session, window)
+    idle = stop_button_colour(session, window, probe)
     for _ in range(3):
         session.keys("space")
         try:
-            wait_for(lambda: stop_button_colour(session, window) != idle, 2, "a run")
+            wait_for(lambda: stop_button_colour(session, window, probe) != idle, 2, "a run")
         except TimeoutError:
             pass  # the first run halts within 40 ms, perhaps before it was seen
-        wait_for(lambda: stop_button_colour(session, window) == idle, 60, "the halt")
+        wait_for(lambda: stop_button_colour(session, window, probe) == idle, 60, "the halt")
     session.keys("space")
-    wait_for(lambda: stop_button_colour(session, window) != idle, 10, "the fourth run")
+    wait_for(lambda: stop_button_colour(session, window, probe) != idle, 10, "the fourth run")
     return idle
 
 
@@ -55,14 +63,14 @@ def a11y_bus_pid(session):
     return None
 
 
-def measure_session(program, orca, env):
+def measure_session(program, orca, probe):
     """Events a second and CPU (% of a core) of program, Orca and bus while the search runs."""
-    with OrcaSession(program, orca=orca, extra_env=env, timeout=120) as session:
+    with OrcaSession(program, orca=orca, timeout=120) as session:
         session.launch()
         window = session.window_id()
         if orca:
             Script(session).expect(r".*push button.*", timeout=120)
-        idle = run_to_fourth_run(session, window)
+        idle = run_to_fourth_run(session, window, probe)
         pids = {"program": session.app.pid, "orca": session.orca.pid if orca else None,
                 "bus": a11y_bus_pid(session)}
         session.monitor_events()
@@ -72,7 +80,7 @@ def measure_session(program, orca, env):
         time.sleep(WINDOW_SECONDS)
         after = {name: cpu_seconds(pid) for name, pid in pids.items() if pid}
         ended = time.time()
-        if stop_button_colour(session, window) == idle:
+        if stop_button_colour(session, window, probe) == idle:
             raise RuntimeError("the run halted inside the measuring window")
         events = [t for t in session.event_times() if started <= t <= ended]
         figures = {f"{name}_cpu": 100 * (after[name] - before[name]) / (ended - started)
@@ -81,11 +89,12 @@ def measure_session(program, orca, env):
         return figures
 
 
-def orca_figures(program, plain_program):
+def orca_figures(program, plain_program, formplaces):
     """Paced (the window's own) and plain (Qt's own, plain_program) figures, and the program alone
-    with no screen reader; None when Orca or a tool is missing."""
-    if missing_tools() or not Path(program).exists() or not Path(plain_program).exists():
+    with no screen reader; None when Orca or a tool is missing. FORMPLACES tells where cmdStop is."""
+    if missing_tools() or not all(Path(p).exists() for p in (program, plain_program, formplaces)):
         return None
-    return {"paced": measure_session(program, True, {}),
-            "plain": measure_session(plain_program, True, {}),
-            "alone": measure_session(program, False, {})}
+    probe = stop_button_probe(formplaces)
+    return {"paced": measure_session(program, True, probe),
+            "plain": measure_session(plain_program, True, probe),
+            "alone": measure_session(program, False, probe)}

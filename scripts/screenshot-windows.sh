@@ -1,32 +1,39 @@
 #!/usr/bin/env bash
 # Photographs the Windows window as it opens under Wine on a private Xvfb, cropped to the window:
 #
-#   scripts/screenshot-windows.sh [PROGRAM] [PNG]
+#   scripts/screenshot-windows.sh [PROGRAM] [PNG] [FORMPLACES]
 #
 # PROGRAM defaults to build/windows/Ponderival.exe (scripts/build-windows.sh makes it), PNG to
-# docs/frmponderival-wine.png.
+# docs/frmponderival-wine.png, FORMPLACES to the one scripts/test.sh builds, which tells where
+# cmdEsc is and its colour.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ "${1:-}" != --inside-wine ]; then
     program=$(realpath "${1:-build/windows/Ponderival.exe}")
     png=$(realpath -m "${2:-docs/frmponderival-wine.png}")
+    places=$(realpath "${3:-build/ci/window/form/ponderival_formplaces}")
     unset DISPLAY
-    exec scripts/with-wine.sh "$0" --inside-wine "$program" "$png"
+    exec scripts/with-wine.sh "$0" --inside-wine "$program" "$png" "$places"
 fi
 program=$2
 png=$3
+# A point just inside cmdEsc's left edge, clear of its caption, and the colour it should show.
+read -r x y colour < <("$4" --json | python3 -c 'import json, sys
+esc = json.load(sys.stdin)["controls"]["cmdEsc"]
+rgb = ",".join(str(int(esc["background"][i:i + 2], 16)) for i in (1, 3, 5))
+print(esc["left"] + 6, esc["top"] + esc["height"] // 2, f"srgb({rgb})")')
 
 wine "$program" &
 wine_pid=$!
 trap 'kill "$wine_pid" 2>/dev/null || true; wait "$wine_pid" || true' EXIT
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
 
-# The window is on screen once its last control, cmdEsc, shows its light cyan.
+# The window is on screen once its last control, cmdEsc, shows its colour.
 shot=$(mktemp --suffix=.png)
 for _ in $(seq 600); do
     import -window "$window" "$shot"
-    if [ "$(convert "$shot" -format '%[pixel:p{182,148}]' info:)" = "srgb(192,255,255)" ]; then
+    if [ "$(convert "$shot" -format "%[pixel:p{$x,$y}]" info:)" = "$colour" ]; then
         break
     fi
     sleep 0.1

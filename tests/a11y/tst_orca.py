@@ -4,7 +4,7 @@ with Space, Where Am I, a flat review of the table, three more runs, and a fifth
 Checks what Orca says, in order, and counts the accessibility events the program sends while it
 runs.
 
-The window's texts come from its description, through FORMPLACES --texts.
+The window's texts come from its description, through FORMPLACES --json.
 
 Usage: tst_orca.py PROGRAM FORMPLACES [--show]. Exits 77 (skipped) when Orca or its helpers are
 missing."""
@@ -27,7 +27,7 @@ class Texts:
     """What the window shows and a screen reader says, as regular expressions."""
 
     def __init__(self, formplaces):
-        facts = json.loads(subprocess.run([formplaces, "--texts"], check=True,
+        facts = json.loads(subprocess.run([formplaces, "--json"], check=True,
                                           capture_output=True, text=True).stdout)
         controls = facts["controls"]
         self.title = re.escape(facts["title"])

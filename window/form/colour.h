@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace ponderival {
 
@@ -16,5 +19,17 @@ struct Colour
 
     friend constexpr bool operator==(Colour, Colour) = default;
 };
+
+// "#rrggbb", as web pages and scripts write colours, the low byte's red notwithstanding.
+[[nodiscard]] inline std::string hexText(Colour colour)
+{
+    constexpr std::string_view digits = "0123456789abcdef";
+    std::string text = "#";
+    for (const int channel : {colour.red(), colour.green(), colour.blue()}) {
+        text += digits[static_cast<std::size_t>(channel) >> 4U];
+        text += digits[static_cast<std::size_t>(channel) & 0xFU];
+    }
+    return text;
+}
 
 } // namespace ponderival

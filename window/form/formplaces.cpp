@@ -1,3 +1,4 @@
+#include "colour.h"
 #include "frmponderivaldescription.h"
 #include "jsonwriter.h"
 
@@ -23,16 +24,22 @@ void printPlaces()
     }
 }
 
-// The texts a test expects to see or hear, as JSON: each control's text and accessible name,
-// and cmdStop's caption while running.
-void printTexts()
+// What a test or script looks for, as JSON: each control's text, accessible name, heading,
+// background and place (pixels at 96 dpi), and cmdStop's caption while running.
+void printJson()
 {
     form::JsonWriter controls;
     for (const form::Control &control : form::controls) {
+        const form::Twips &place = control.place;
         controls.raw(control.name, form::JsonWriter()
                                        .text("text", control.text)
                                        .text("accessibleName", control.accessibleName)
                                        .text("heading", control.heading)
+                                       .text("background", hexText(control.background))
+                                       .number("left", form::pixels(place.left))
+                                       .number("top", form::pixels(place.top))
+                                       .number("width", form::pixels(place.width))
+                                       .number("height", form::pixels(place.height))
                                        .object());
     }
     const std::string json = form::JsonWriter()
@@ -45,11 +52,11 @@ void printTexts()
 
 } // namespace
 
-// With no argument, the seen controls' places; with --texts, the texts.
+// With no argument, the seen controls' centres; with --json, everything above.
 int main(int argc, char *argv[])
 {
-    if (argc > 1 && std::string_view(argv[1]) == "--texts") {
-        printTexts();
+    if (argc > 1 && std::string_view(argv[1]) == "--json") {
+        printJson();
     } else {
         printPlaces();
     }

@@ -60,8 +60,8 @@ void setCaption(std::string_view control, std::string_view caption)
 
 void setFace(std::string_view control, Colour face)
 {
-    const std::string faceText = cssColour(face);
-    const std::string focusText = cssColour(focusColour(face));
+    const std::string faceText = hexText(face);
+    const std::string focusText = hexText(focusColour(face));
     ponderivalSetFace(control.data(), length(control), faceText.c_str(), focusText.c_str());
 }
 

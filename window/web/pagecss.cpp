@@ -30,9 +30,9 @@ void writeFontFaces(std::ostringstream &css)
 
 void writePage(std::ostringstream &css)
 {
-    const std::string face = cssColour(form::dialogFace);
-    const std::string text = cssColour(form::windowText);
-    css << "html{height:100%;background:" << cssColour(page::backdrop) << "}\n"
+    const std::string face = hexText(form::dialogFace);
+    const std::string text = hexText(form::windowText);
+    css << "html{height:100%;background:" << hexText(page::backdrop) << "}\n"
         << "body{margin:0;min-height:100%;display:grid;place-items:center}\n"
         << "[hidden]{display:none!important}\n"
         << "#" << form::window.name << "{position:relative;width:" << px(form::window.width)
@@ -58,15 +58,15 @@ void writeControl(std::ostringstream &css, const Control &control)
         css << ";white-space:normal";
     }
     if (control.kind == form::ControlKind::Shape) {
-        css << ";border:1px solid " << cssColour(form::windowText);
+        css << ";border:1px solid " << hexText(form::windowText);
     }
     const bool coloured = control.fill == form::Fill::Colour;
     if (control.fill == form::Fill::WindowFace || coloured) {
         const Colour fill = coloured ? control.background : form::dialogFace;
         if (control.kind == form::ControlKind::Button) {
-            css << ";--face:" << cssColour(fill) << ";--focus:" << cssColour(focusColour(fill));
+            css << ";--face:" << hexText(fill) << ";--focus:" << hexText(focusColour(fill));
         } else {
-            css << ";background:" << cssColour(fill);
+            css << ";background:" << hexText(fill);
         }
     }
     css << "}\n";
@@ -78,15 +78,15 @@ void writeButtons(std::ostringstream &css)
 {
     const form::Edges &edges = form::buttonEdges;
     const auto edge = [&](Colour topLeft, Colour bottomRight) {
-        return cssColour(topLeft) + " " + cssColour(bottomRight) + " " + cssColour(bottomRight) +
-               " " + cssColour(topLeft);
+        return hexText(topLeft) + " " + hexText(bottomRight) + " " + hexText(bottomRight) + " " +
+               hexText(topLeft);
     };
     const auto inner = [&](Colour topLeft, Colour bottomRight) {
-        return "inset -1px -1px " + cssColour(bottomRight) + ",inset 1px 1px " + cssColour(topLeft);
+        return "inset -1px -1px " + hexText(bottomRight) + ",inset 1px 1px " + hexText(topLeft);
     };
-    css << "button{appearance:none;color:" << cssColour(form::windowText)
-        << ";--face:" << cssColour(form::dialogFace)
-        << ";--focus:" << cssColour(focusColour(form::dialogFace))
+    css << "button{appearance:none;color:" << hexText(form::windowText)
+        << ";--face:" << hexText(form::dialogFace)
+        << ";--focus:" << hexText(focusColour(form::dialogFace))
         << ";background:var(--face);border:1px solid;border-radius:0;padding:0;"
         << "border-color:" << edge(edges.highlight, edges.darkShadow)
         << ";box-shadow:" << inner(edges.light, edges.shadow) << ";outline:0}\n"
@@ -100,14 +100,14 @@ void writeReport(std::ostringstream &css)
 {
     const form::Edges &edges = form::buttonEdges;
     css << "dialog{padding:0;min-width:240px;border:1px solid;border-color:"
-        << cssColour(edges.highlight) << " " << cssColour(edges.darkShadow) << " "
-        << cssColour(edges.darkShadow) << " " << cssColour(edges.highlight)
-        << ";background:" << cssColour(form::dialogFace) << ";color:" << cssColour(form::windowText)
+        << hexText(edges.highlight) << " " << hexText(edges.darkShadow) << " "
+        << hexText(edges.darkShadow) << " " << hexText(edges.highlight)
+        << ";background:" << hexText(form::dialogFace) << ";color:" << hexText(form::windowText)
         << ";" << cssFont(form::windowFont) << "}\n"
         << "dialog::backdrop{background:none}\n"
         << "#" << page::reportTitleId
         << "{margin:0;padding:4px 8px;font-size:inherit;font-weight:700;"
-        << "border-bottom:1px solid " << cssColour(edges.shadow) << "}\n"
+        << "border-bottom:1px solid " << hexText(edges.shadow) << "}\n"
         << "#" << page::reportTextId << "{margin:16px 16px;white-space:pre-line}\n"
         << "#" << page::acknowledgeId << "{display:block;width:75px;height:23px;"
         << "margin:0 auto 12px;font:inherit}\n";

@@ -1,10 +1,10 @@
 #include "pagedata.h"
 
+#include "colour.h"
 #include "frmponderivaldescription.h"
 #include "jsonwriter.h"
 #include "pagefonts.h"
 #include "pagehtml.h"
-#include "pagestyle.h"
 #include "pagetexts.h"
 #include "panel.h"
 #include "runtimeerror.h"
@@ -60,7 +60,7 @@ std::string controlJson(const Control &control)
         .number("height", form::pixels(place.height))
         .text("text", control.text)
         .text("fill", fillNames.at(static_cast<std::size_t>(control.fill)))
-        .text("background", cssColour(control.background))
+        .text("background", hexText(control.background))
         .raw("font", font)
         .flag("visible", control.visible)
         .flag("takesFocus", form::takesFocus(control))
@@ -73,7 +73,7 @@ std::string lookJson(const form::ButtonLook &look)
 {
     return JsonWriter()
         .text("caption", look.caption)
-        .text("face", cssColour(look.background))
+        .text("face", hexText(look.background))
         .object();
 }
 
@@ -81,10 +81,10 @@ std::string edgesJson()
 {
     const form::Edges &edges = form::buttonEdges;
     return JsonWriter()
-        .text("highlight", cssColour(edges.highlight))
-        .text("light", cssColour(edges.light))
-        .text("shadow", cssColour(edges.shadow))
-        .text("darkShadow", cssColour(edges.darkShadow))
+        .text("highlight", hexText(edges.highlight))
+        .text("light", hexText(edges.light))
+        .text("shadow", hexText(edges.shadow))
+        .text("darkShadow", hexText(edges.darkShadow))
         .object();
 }
 
@@ -146,8 +146,8 @@ std::string manifestJson()
                .text("start_url", "./")
                .text("scope", "./")
                .text("display", "standalone")
-               .text("background_color", cssColour(page::backdrop))
-               .text("theme_color", cssColour(form::dialogFace))
+               .text("background_color", hexText(page::backdrop))
+               .text("theme_color", hexText(form::dialogFace))
                .raw("icons", icons.array())
                .object() +
            "\n";
@@ -172,9 +172,9 @@ std::string descriptionJson()
                                      .raw("running", lookJson(form::stopRunningLook))
                                      .object())
                .raw("edges", edgesJson())
-               .text("dialogFace", cssColour(form::dialogFace))
-               .text("windowText", cssColour(form::windowText))
-               .text("backdrop", cssColour(page::backdrop))
+               .text("dialogFace", hexText(form::dialogFace))
+               .text("windowText", hexText(form::windowText))
+               .text("backdrop", hexText(page::backdrop))
                .raw("page", pageJson())
                .raw("report", reportJson())
                .number("timer1Interval", form::timer1.intervalMilliseconds)
