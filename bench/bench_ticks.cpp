@@ -27,8 +27,7 @@ struct Leg
 
 Leg programLeg(frmPonderival &window)
 {
-    benchsupport::placeBefore(window, 203);
-    benchsupport::setLabel(window, "lblCase", QStringLiteral("288"));
+    benchsupport::placeBefore(window, 203, "288");
     auto *stop = benchsupport::control<QPushButton>(window, "cmdStop");
     return {window.findChild<QTimer *>(QStringLiteral("Timer1")), [stop] {
                 stop->click();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "frmponderival.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -8,6 +10,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <sys/resource.h>
 
 // Small helpers shared by the benchmark programs, which print "name=value" lines for the driver.
@@ -18,17 +21,17 @@ template <typename Control = QWidget> Control *control(const QWidget &window, co
     return window.findChild<Control *>(QString::fromLatin1(name));
 }
 
-inline void setLabel(const QWidget &window, const char *name, const QString &text)
+// The search as the step before candidate n + 1 leaves it, with the last street shown, set
+// through the window's model.
+inline void placeBefore(ponderival::qt::frmPonderival &window, long long n,
+                        std::string_view street = {})
 {
-    control<QLabel>(window, name)->setText(text);
-}
-
-// The panel as the step before candidate n + 1 leaves it.
-inline void placeBefore(const QWidget &window, long long n)
-{
-    setLabel(window, "lblN", QString::number(n));
-    setLabel(window, "lblTot", QString::number(n * (n + 1) / 2));
-    setLabel(window, "lblCivico", QString::number(n + 1));
+    window.model().run([n, street](ponderival::Panel &panel) {
+        panel.setText(ponderival::Field::lblN, std::to_string(n));
+        panel.setText(ponderival::Field::lblTot, std::to_string(n * (n + 1) / 2));
+        panel.setText(ponderival::Field::lblCivico, std::to_string(n + 1));
+        panel.setText(ponderival::Field::lblCase, street);
+    });
 }
 
 inline double cpuSeconds()

@@ -19,7 +19,7 @@ WINDOW_SECONDS = 8.0
 def stop_button_probe(formplaces):
     """A point just inside cmdStop's left edge, clear of its caption, in the window."""
     facts = subprocess.run([str(formplaces), "--json"], check=True, capture_output=True, text=True)
-    stop = json.loads(facts.stdout)["controls"]["cmdStop"]
+    stop = next(c for c in json.loads(facts.stdout)["controls"] if c["name"] == "cmdStop")
     return stop["left"] + 5, stop["top"] + stop["height"] // 2
 
 

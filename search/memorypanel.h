@@ -20,15 +20,18 @@ public:
     void setTimerEnabled(bool enabled) override { m_timerEnabled = enabled; }
     void setStopCaption(std::string_view caption) override { m_stopCaption = caption; }
     void setStopBackground(Colour background) override { m_stopBackground = background; }
+    void unloadWindow() override { m_unloaded = true; }
 
     [[nodiscard]] const std::string &stopCaption() const { return m_stopCaption; }
     [[nodiscard]] Colour stopBackground() const { return m_stopBackground; }
+    [[nodiscard]] bool unloaded() const { return m_unloaded; }
 
 private:
     std::array<std::string, fieldCount> m_texts;
     bool m_timerEnabled;
     std::string m_stopCaption;
     Colour m_stopBackground;
+    bool m_unloaded = false;
 };
 
 } // namespace ponderival

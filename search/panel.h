@@ -5,36 +5,65 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace ponderival {
 
-// The search keeps its whole state in the window's controls, so it reads and writes only through
-// this small interface. The window implements it over its real labels, timer and button; tests
-// and benchmarks use MemoryPanel.
+// The search keeps its whole state in the window's fields, the labels that the window's
+// description marks as such. The procedures name them by this enumeration, in the table's order.
 enum class Field : std::size_t { lblN, lblTot, lblCivico, lblTot2, lblCase };
 
-inline constexpr std::size_t fieldCount = 5;
+inline constexpr std::size_t fieldCount = [] {
+    std::size_t count = 0;
+    for (const form::Control &control : form::controls) {
+        count += control.kind == form::ControlKind::Field ? 1 : 0;
+    }
+    return count;
+}();
 
-inline constexpr std::array<std::string_view, fieldCount> fieldNames{"lblN", "lblTot", "lblCivico",
-                                                                     "lblTot2", "lblCase"};
+// Each field's place in the window's description.
+inline constexpr std::array<std::size_t, fieldCount> fieldControls = [] {
+    std::array<std::size_t, fieldCount> indices{};
+    std::size_t next = 0;
+    for (std::size_t index = 0; index < form::controls.size(); ++index) {
+        if (form::controls.at(index).kind == form::ControlKind::Field) {
+            indices.at(next++) = index;
+        }
+    }
+    return indices;
+}();
+
+[[nodiscard]] constexpr const form::Control &fieldControl(Field field)
+{
+    return form::controls.at(fieldControls.at(static_cast<std::size_t>(field)));
+}
+
+// The field the control at this place of the window's description holds, if it is one.
+[[nodiscard]] constexpr std::optional<Field> fieldAt(std::size_t control)
+{
+    for (std::size_t field = 0; field < fieldCount; ++field) {
+        if (fieldControls.at(field) == control) {
+            return static_cast<Field>(field);
+        }
+    }
+    return std::nullopt;
+}
 
 [[nodiscard]] constexpr std::string_view fieldName(Field field)
 {
-    return fieldNames.at(static_cast<std::size_t>(field));
+    return fieldControl(field).name;
 }
 
-// The fields' texts as the window opens, which satisfy the invariants for n = 1: lblTot is
-// 1 + ... + n and lblCivico is n + 1.
-inline constexpr std::array<std::string_view, fieldCount> initialTexts = [] {
-    std::array<std::string_view, fieldCount> texts{};
-    for (std::size_t index = 0; index < fieldCount; ++index) {
-        texts.at(index) = form::findControl(fieldNames.at(index)).value().text;
-    }
-    return texts;
-}();
+// The enumeration follows the table: a field renamed, added or moved there fails to compile here.
+static_assert(fieldCount == 5 && fieldName(Field::lblN) == "lblN" &&
+              fieldName(Field::lblTot) == "lblTot" && fieldName(Field::lblCivico) == "lblCivico" &&
+              fieldName(Field::lblTot2) == "lblTot2" && fieldName(Field::lblCase) == "lblCase");
 
+// The procedures' view of the window: its fields, Timer1's enabled flag, cmdStop's look and the
+// window itself. The window's model implements it over the real window; tests and benchmarks use
+// MemoryPanel.
 class Panel
 {
 public:
@@ -54,6 +83,9 @@ public:
 
     virtual void setStopCaption(std::string_view caption) = 0;
     virtual void setStopBackground(Colour background) = 0;
+
+    // Unloads the window with its controls and Timer1; the program then ends.
+    virtual void unloadWindow() = 0;
 };
 
 } // namespace ponderival

@@ -29,10 +29,10 @@ class Texts:
     def __init__(self, formplaces):
         facts = json.loads(subprocess.run([formplaces, "--json"], check=True,
                                           capture_output=True, text=True).stdout)
-        controls = facts["controls"]
+        controls = {control["name"]: control for control in facts["controls"]}
         self.title = re.escape(facts["title"])
         self.idle = re.escape(controls["cmdStop"]["text"])
-        self.running = re.escape(facts["runningCaption"])
+        self.running = re.escape(facts["stopLooks"]["running"]["caption"])
         self.esc = re.escape(controls["cmdEsc"]["text"])
         self.sum, self.house, self.street = (
             re.escape(controls[controls[field]["heading"]]["text"])

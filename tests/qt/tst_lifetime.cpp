@@ -43,7 +43,6 @@ private slots:
     void errorTextNamesNumberAndDescription();
 
 private:
-    void placeBeforeOverflow();
     [[nodiscard]] QStringList panelTexts() const;
     [[nodiscard]] QPushButton *button(const char *name) const
     {
@@ -70,15 +69,6 @@ QStringList tst_Lifetime::panelTexts() const
         texts << labelText(*m_window, name);
     }
     return texts;
-}
-
-// The texts the 65,534th step leaves behind, written into the real labels.
-void tst_Lifetime::placeBeforeOverflow()
-{
-    control<QLabel>(*m_window, "lblN")->setText(QStringLiteral("65535"));
-    control<QLabel>(*m_window, "lblTot")->setText(QString::number(65535LL * 65536 / 2));
-    control<QLabel>(*m_window, "lblCivico")->setText(QStringLiteral("65536"));
-    control<QLabel>(*m_window, "lblTot2")->setText(QString());
 }
 
 void tst_Lifetime::escEndsWithStatusZero()
@@ -132,7 +122,7 @@ void tst_Lifetime::overflowIsReportedOnceThenEnds()
         reports.push_back({error.number(), QString::fromStdString(error.description()),
                            timer1(*m_window)->isActive(), panelTexts()});
     });
-    placeBeforeOverflow();
+    placeBefore(*m_window, 65535);
     QTimer::singleShot(0, button("cmdStop"),
                        [this] { QTest::mouseClick(button("cmdStop"), Qt::LeftButton); });
     QCOMPARE(QApplication::exec(), EXIT_FAILURE);
@@ -148,7 +138,7 @@ void tst_Lifetime::overflowIsReportedOnceThenEnds()
 
 void tst_Lifetime::realMessageBoxNamesTheError()
 {
-    placeBeforeOverflow();
+    placeBefore(*m_window, 65535);
     QString shownText;
     QString shownTitle;
     int buttons = 0;

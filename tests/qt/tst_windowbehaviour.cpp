@@ -99,9 +99,7 @@ void tst_WindowBehaviour::firstClickRunsToFirstSolution()
 void tst_WindowBehaviour::clickWhileRunningHaltsAtOnce()
 {
     // Far from any solution (the next is candidate 204), so only the click can halt the search.
-    control<QLabel>(*m_window, "lblN")->setText(QStringLiteral("40"));
-    control<QLabel>(*m_window, "lblTot")->setText(QStringLiteral("820"));
-    control<QLabel>(*m_window, "lblCivico")->setText(QStringLiteral("41"));
+    placeBefore(*m_window, 40);
     QTest::mouseClick(button("cmdStop"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(m_afterTicks.size() >= 2, haltTimeoutMs);
     QTest::mouseClick(button("cmdStop"), Qt::LeftButton);

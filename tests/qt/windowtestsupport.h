@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <string>
+
 using ponderival::qt::frmPonderival;
 
 // Finding the window's controls by their object names, as a user's tools would.
@@ -54,6 +56,16 @@ template <typename Control = QWidget>
                        headed("lblCivico", QString::number(house)),
                        headed("lblCase", QString::number(street))}
         .join(QStringLiteral(", "));
+}
+
+// The search as the step before candidate n + 2 leaves it, set through the window's model.
+inline void placeBefore(frmPonderival &window, qint64 n)
+{
+    window.model().run([n](ponderival::Panel &panel) {
+        panel.setText(ponderival::Field::lblN, std::to_string(n));
+        panel.setText(ponderival::Field::lblTot, std::to_string(n * (n + 1) / 2));
+        panel.setText(ponderival::Field::lblCivico, std::to_string(n + 1));
+    });
 }
 
 [[nodiscard]] inline QTimer *timer1(const QWidget &window)

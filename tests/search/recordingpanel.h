@@ -44,6 +44,12 @@ public:
         m_state.setStopBackground(background);
     }
 
+    void unloadWindow() override
+    {
+        m_log.emplace_back("unload");
+        m_state.unloadWindow();
+    }
+
     // The state behind the log, for setting up a scene without recording it.
     [[nodiscard]] ponderival::MemoryPanel &state() { return m_state; }
     [[nodiscard]] std::vector<std::string> takeLog() { return std::exchange(m_log, {}); }

@@ -35,12 +35,12 @@ class Expected:
 
     def __init__(self, description):
         controls = {control["name"]: control for control in description["controls"]}
-        self.title = description["page"]["title"]
+        self.title = description["window"]["accessibleName"]
         self.start, self.esc = controls["cmdStop"]["text"], controls["cmdEsc"]["text"]
         self.running = description["stopLooks"]["running"]["caption"]
         headed = sorted((c for c in controls.values() if c["heading"] and c["visible"]),
                         key=lambda control: control["left"])
-        self.fields = [f"{control['heading']} {value}"
+        self.fields = [f"{controls[control['heading']]['text']} {value}"
                        for control, value in zip(headed, FIRST_ANSWER)]
 
 

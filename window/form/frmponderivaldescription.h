@@ -52,7 +52,8 @@ inline constexpr Font titleFont{"Times New Roman", 14.25, true};
 inline constexpr Font tableFont{"MS Sans Serif", 12.0, true};
 inline constexpr Font buttonFont{"MS Sans Serif", 9.75, true};
 
-enum class ControlKind { Label, Button, Shape };
+// A field is a label whose text is the search's storage; the search finds its fields here.
+enum class ControlKind { Label, Field, Button, Shape };
 
 // A transparent label shows what lies beneath it; the statement is filled with the window's own
 // face colour; the fields and the buttons have colours of their own.
@@ -143,11 +144,11 @@ using enum Fill;
 // One control to a row, as a table reads.
 // clang-format off
 inline constexpr std::array controls{
-    Control{"lblN", Label, {4320, 8280, 375, 375}, "1", Colour, white, tableFont, false, false, {},
+    Control{"lblN", Field, {4320, 8280, 375, 375}, "1", Colour, white, tableFont, false, false, {},
             "Ultima casa prima del candidato"},
-    Control{"lblTot", Label, {360, 1320, 1695, 375}, "1", Colour, white, tableFont, false, true,
+    Control{"lblTot", Field, {360, 1320, 1695, 375}, "1", Colour, white, tableFont, false, true,
             "Label1"},
-    Control{"lblCivico", Label, {2280, 1320, 975, 375}, "2", Colour, lightYellow, tableFont, false,
+    Control{"lblCivico", Field, {2280, 1320, 975, 375}, "2", Colour, lightYellow, tableFont, false,
             true, "Label2"},
     Control{"cmdAvanti", Button, {5640, 6840, 975, 615}, "Avanti!", None, {}, windowFont, false,
             false, {}},
@@ -155,9 +156,9 @@ inline constexpr std::array controls{
             stopIdleLook.background, buttonFont, false, true, {}},
     Control{"cmdEsc", Button, {2640, 1920, 975, 615}, "Esc", Colour, lightCyan, buttonFont, false,
             true, {}},
-    Control{"lblTot2", Label, {12120, 3960, 1695, 375}, "1", Colour, white, tableFont, false, false,
+    Control{"lblTot2", Field, {12120, 3960, 1695, 375}, "1", Colour, white, tableFont, false, false,
             {}, "Somma delle case dopo il candidato"},
-    Control{"lblCase", Label, {3360, 1320, 975, 375}, "", Colour, white, tableFont, false, true,
+    Control{"lblCase", Field, {3360, 1320, 975, 375}, "", Colour, white, tableFont, false, true,
             "Label3"},
     Control{"Label1", Label, {360, 960, 1695, 375}, "Somma", Transparent, {}, tableFont, false, true,
             {}},
@@ -200,6 +201,11 @@ inline constexpr std::array controls{
 [[nodiscard]] consteval std::size_t indexOf(std::string_view name)
 {
     return controlIndex(name).value();
+}
+
+[[nodiscard]] constexpr bool isLabel(const Control &control)
+{
+    return control.kind == ControlKind::Label || control.kind == ControlKind::Field;
 }
 
 // Labels take no focus and cmdAvanti is unseen: the keyboard moves between the two seen buttons.

@@ -1,13 +1,12 @@
 #include "accessibility.h"
 
 #include "accessibleinterfaces.h"
-#include "announcer.h"
-#include "formcontrols.h"
 #include "frmponderivaldescription.h"
+#include "panel.h"
 #include "qtform.h"
+#include "statusarea.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 namespace ponderival::qt {
 
@@ -19,10 +18,10 @@ QAccessibleInterface *createAccessible(const QString & /*className*/, QObject *o
         return nullptr;
     }
     const QString name = object->objectName();
-    if (name == QLatin1StringView(Announcer::statusAreaName)) {
+    if (name == QLatin1StringView(StatusArea::areaName)) {
         return new AccessibleNode(object, QAccessible::StatusBar);
     }
-    if (name == QLatin1StringView(Announcer::noticeName)) {
+    if (name == QLatin1StringView(StatusArea::noticeName)) {
         return new AccessibleNode(object, QAccessible::Notification);
     }
     if (!object->isWidgetType()) {
@@ -32,9 +31,12 @@ QAccessibleInterface *createAccessible(const QString & /*className*/, QObject *o
     if (name == toQString(form::window.name)) {
         return new AccessibleWindow(widget);
     }
-    const auto control = form::findControl(name.toStdString());
+    const auto index = form::controlIndex(name.toStdString());
+    const auto field = index ? fieldAt(*index) : std::nullopt;
     auto *label = qobject_cast<QLabel *>(widget);
-    return control && !control->heading.empty() && label ? new AccessibleField(label) : nullptr;
+    return field && label && !form::controls.at(*index).heading.empty()
+               ? new AccessibleField(label, *field)
+               : nullptr;
 }
 
 } // namespace
@@ -46,23 +48,6 @@ void installAccessibleInterfaces()
         return true;
     }();
     static_cast<void>(installed);
-}
-
-Announcer *attachAnnouncer(QWidget &window, const FormControls &controls, const QTimer &timer1)
-{
-    Announcer::Fields fields{};
-    std::size_t next = 0;
-    for (std::size_t index = 0; index < form::controls.size(); ++index) {
-        const std::string_view heading = form::controls.at(index).heading;
-        if (!heading.empty() && next < fields.size()) {
-            fields.at(next) = &controls.label(index);
-            // A label with a name of its own sends no event when its text changes: the Announcer
-            // sends them, paced.
-            fields.at(next++)->setAccessibleName(
-                toQString(form::findControl(heading).value().text));
-        }
-    }
-    return new Announcer(window, fields, controls.button(form::indexOf("cmdStop")), timer1);
 }
 
 } // namespace ponderival::qt

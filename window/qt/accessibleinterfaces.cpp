@@ -1,13 +1,16 @@
 #include "accessibleinterfaces.h"
 
-#include "announcer.h"
+#include "narrator.h"
+#include "qtform.h"
+#include "statusarea.h"
 
 #include <QLabel>
 #include <QVariant>
 
 namespace ponderival::qt {
 
-AccessibleField::AccessibleField(QLabel *field) : QAccessibleWidget(field, QAccessible::StaticText)
+AccessibleField::AccessibleField(QLabel *label, Field field)
+    : QAccessibleWidget(label, QAccessible::StaticText), m_field(field)
 {}
 
 QString AccessibleField::text(QAccessible::Text type) const
@@ -15,8 +18,7 @@ QString AccessibleField::text(QAccessible::Text type) const
     QString value = static_cast<const QLabel *>(widget())->text();
     switch (type) {
     case QAccessible::Name:
-        return value.isEmpty() ? widget()->accessibleName()
-                               : widget()->accessibleName() + u' ' + value;
+        return toQString(spokenName(m_field, value.toStdString()));
     case QAccessible::Value:
         return value;
     case QAccessible::Description:
@@ -30,7 +32,7 @@ AccessibleWindow::AccessibleWindow(QWidget *window) : QAccessibleWidget(window) 
 
 QAccessibleInterface *AccessibleWindow::statusArea() const
 {
-    auto *area = widget()->findChild<QObject *>(QLatin1StringView(Announcer::statusAreaName),
+    auto *area = widget()->findChild<QObject *>(QLatin1StringView(StatusArea::areaName),
                                                 Qt::FindDirectChildrenOnly);
     return area ? QAccessible::queryAccessibleInterface(area) : nullptr;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "panel.h"
+
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 
@@ -7,15 +9,17 @@ class QLabel;
 
 namespace ponderival::qt {
 
-// One of the table's value fields, read with its column heading ("Somma 15"), so that every way a
+// One of the table's value fields, named as the search names it ("Somma 15"), so that every way a
 // screen reader reviews the window (the object alone, or the screen line by line) says what the
-// number is. The field's accessible name is its heading; a field with no text reads as the
-// heading alone. The texts are the label's own at the moment they are asked for.
+// number is. The texts are the label's own at the moment they are asked for.
 class AccessibleField final : public QAccessibleWidget
 {
 public:
-    explicit AccessibleField(QLabel *field);
+    AccessibleField(QLabel *label, Field field);
     [[nodiscard]] QString text(QAccessible::Text type) const override;
+
+private:
+    Field m_field;
 };
 
 // The window as its child widgets make it, plus the status area that carries its spoken messages

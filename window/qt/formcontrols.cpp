@@ -14,6 +14,11 @@ namespace {
 using form::Control;
 using form::ControlKind;
 
+constexpr std::size_t cmdStopIndex = form::indexOf("cmdStop");
+// cmdStop changes its face while the program runs, so it is one of the coloured buttons.
+static_assert(form::controls.at(cmdStopIndex).kind == ControlKind::Button &&
+              form::controls.at(cmdStopIndex).fill == form::Fill::Colour);
+
 // Named before anything else is set, so that the control's accessible interface, which Qt makes
 // at its first change and keeps, is the one meant for it.
 template <typename Widget> Widget *create(const Control &control, QWidget &window)
@@ -23,7 +28,16 @@ template <typename Widget> Widget *create(const Control &control, QWidget &windo
     return widget;
 }
 
-QWidget *makeLabel(const Control &control, QWidget &window)
+// A field that a heading names is called by that heading: a label with an accessible name of its
+// own sends no event of Qt's when its text changes, a hundred times a second. The window tells a
+// screen reader of the fields itself, paced.
+QString accessibleNameOf(const Control &control)
+{
+    const auto heading = form::findControl(control.heading);
+    return toQString(heading ? heading->text : control.accessibleName);
+}
+
+QLabel *makeLabel(const Control &control, QWidget &window)
 {
     auto *label = create<QLabel>(control, window);
     label->setTextFormat(Qt::PlainText);
@@ -42,20 +56,20 @@ QWidget *makeLabel(const Control &control, QWidget &window)
     return label;
 }
 
-QWidget *makeButton(const Control &control, QWidget &window)
+// Enter presses the focused button, and only that one, as Space does.
+template <typename Button> Button *makeButton(const Control &control, QWidget &window)
 {
-    QPushButton *button = nullptr;
-    if (control.fill == form::Fill::Colour) {
-        auto *coloured = create<ColourButton>(control, window);
-        coloured->setBackgroundColour(toQColor(control.background));
-        button = coloured;
-    } else {
-        button = create<QPushButton>(control, window);
-    }
+    auto *button = create<Button>(control, window);
     button->setText(toQString(control.text));
-    // Enter presses the focused button, and only that one, as Space does.
     button->setAutoDefault(form::takesFocus(control));
     button->setFocusPolicy(form::takesFocus(control) ? Qt::StrongFocus : Qt::NoFocus);
+    return button;
+}
+
+ColourButton *makeColourButton(const Control &control, QWidget &window)
+{
+    auto *button = makeButton<ColourButton>(control, window);
+    button->setBackgroundColour(toQColor(control.background));
     return button;
 }
 
@@ -68,19 +82,6 @@ QWidget *makeOutline(const Control &control, QWidget &window)
     return frame;
 }
 
-QWidget *makeControl(const Control &control, QWidget &window)
-{
-    switch (control.kind) {
-    case ControlKind::Label:
-        return makeLabel(control, window);
-    case ControlKind::Button:
-        return makeButton(control, window);
-    case ControlKind::Shape:
-        return makeOutline(control, window);
-    }
-    return nullptr;
-}
-
 } // namespace
 
 FormControls::FormControls(QWidget &window)
@@ -90,39 +91,54 @@ FormControls::FormControls(QWidget &window)
     window.setWindowTitle(toQString(form::window.caption));
     window.setAccessibleName(toQString(form::window.accessibleName));
     window.setFixedSize(form::pixels(form::window.width), form::pixels(form::window.height));
+    std::array<QWidget *, form::controls.size()> widgets{};
     for (const std::size_t index : form::readingOrder) {
         const Control &control = form::controls.at(index);
-        QWidget *widget = makeControl(control, window);
+        QWidget *widget = makeControl(index, window);
         widget->setGeometry(toQRect(control.place));
         widget->setFont(toQFont(control.font));
-        widget->setAccessibleName(toQString(control.accessibleName));
+        widget->setAccessibleName(accessibleNameOf(control));
         widget->setHidden(!control.visible);
-        m_widgets.at(index) = widget;
+        widgets.at(index) = widget;
     }
     QWidget *previous = nullptr;
     for (std::size_t index = 0; index < form::controls.size(); ++index) {
         if (form::takesFocus(form::controls.at(index))) {
             if (previous != nullptr) {
-                QWidget::setTabOrder(previous, m_widgets.at(index));
+                QWidget::setTabOrder(previous, widgets.at(index));
             }
-            previous = m_widgets.at(index);
+            previous = widgets.at(index);
         }
     }
 }
 
-QLabel &FormControls::label(std::size_t index) const
+QWidget *FormControls::makeControl(std::size_t index, QWidget &window)
 {
-    return *qobject_cast<QLabel *>(m_widgets.at(index));
-}
-
-QPushButton &FormControls::button(std::size_t index) const
-{
-    return *qobject_cast<QPushButton *>(m_widgets.at(index));
-}
-
-ColourButton &FormControls::colourButton(std::size_t index) const
-{
-    return *qobject_cast<ColourButton *>(m_widgets.at(index));
+    const Control &control = form::controls.at(index);
+    switch (control.kind) {
+    case ControlKind::Field: {
+        QLabel *label = makeLabel(control, window);
+        m_fields.at(static_cast<std::size_t>(fieldAt(index).value())) = label;
+        return label;
+    }
+    case ControlKind::Label:
+        return makeLabel(control, window);
+    case ControlKind::Button: {
+        QPushButton *button = nullptr;
+        if (control.fill == form::Fill::Colour) {
+            ColourButton *coloured = makeColourButton(control, window);
+            m_cmdStop = index == cmdStopIndex ? coloured : m_cmdStop;
+            button = coloured;
+        } else {
+            button = makeButton<QPushButton>(control, window);
+        }
+        m_buttons.emplace_back(index, button);
+        return button;
+    }
+    case ControlKind::Shape:
+        return makeOutline(control, window);
+    }
+    return nullptr;
 }
 
 } // namespace ponderival::qt

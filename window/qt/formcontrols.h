@@ -1,9 +1,12 @@
 #pragma once
 
 #include "frmponderivaldescription.h"
+#include "panel.h"
 
 #include <array>
 #include <cstddef>
+#include <utility>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -15,19 +18,30 @@ class ColourButton;
 
 // The window and its controls, made at start-up from their description: labels, the coloured
 // buttons, the unseen cmdAvanti and Shape1's outline, each named after its control so that tools,
-// tests and a screen reader find it. The window owns them; this only keeps them by their place in
-// the table.
+// tests and a screen reader find it. The window owns them; this keeps typed handles to the ones the
+// window uses, made as their kind in the description says.
 class FormControls
 {
 public:
     explicit FormControls(QWidget &window);
 
-    [[nodiscard]] QLabel &label(std::size_t index) const;
-    [[nodiscard]] QPushButton &button(std::size_t index) const;
-    [[nodiscard]] ColourButton &colourButton(std::size_t index) const;
+    [[nodiscard]] QLabel &field(Field field) const
+    {
+        return *m_fields.at(static_cast<std::size_t>(field));
+    }
+    [[nodiscard]] ColourButton &cmdStop() const { return *m_cmdStop; }
+    // Every button with its place in the description, for wiring its clicks.
+    [[nodiscard]] const std::vector<std::pair<std::size_t, QPushButton *>> &buttons() const
+    {
+        return m_buttons;
+    }
 
 private:
-    std::array<QWidget *, form::controls.size()> m_widgets{};
+    QWidget *makeControl(std::size_t index, QWidget &window);
+
+    std::array<QLabel *, fieldCount> m_fields{};
+    ColourButton *m_cmdStop = nullptr;
+    std::vector<std::pair<std::size_t, QPushButton *>> m_buttons;
 };
 
 } // namespace ponderival::qt

@@ -1,13 +1,15 @@
 #include "frmponderival.h"
 
 #include "accessibility.h"
+#include "colourbutton.h"
 #include "errorreport.h"
 #include "qtform.h"
-#include "runcontrol.h"
-#include "searchstep.h"
+#include "statusarea.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
-#include <QPushButton>
+#include <QCoreApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -28,45 +30,82 @@ QWidget *withAccessibleInterfaces(QWidget *parent)
 
 frmPonderival::frmPonderival(QWidget *parent)
     : QWidget(withAccessibleInterfaces(parent), Qt::Window | Qt::FramelessWindowHint),
-      m_controls(*this), m_timer1(new QTimer(this)),
-      m_panel(m_controls, *m_timer1,
-              [this](const RuntimeError &error) { showRuntimeErrorMessage(this, error); })
+      m_controls(*this), m_timer1(new QTimer(this)), m_statusArea(new StatusArea(*this)),
+      m_reportError([this](const RuntimeError &error) { showRuntimeErrorMessage(this, error); }),
+      m_model(*this)
 {
     m_timer1->setObjectName(toQString(form::timer1.name));
     m_timer1->setInterval(form::timer1.intervalMilliseconds);
     m_timer1->setTimerType(Qt::PreciseTimer);
-
-    const auto connectClick = [this](std::size_t index, auto procedure) {
-        connect(&m_controls.button(index), &QPushButton::clicked, this, procedure);
-    };
-    connectClick(form::indexOf("cmdStop"), [this] { m_panel.handleEvent(cmdStop_Click); });
-    connectClick(form::indexOf("cmdAvanti"), [this] { m_panel.handleEvent(cmdAvanti_Click); });
-    connectClick(form::indexOf("cmdEsc"), [this] { cmdEsc_Click(); });
-    connect(m_timer1, &QTimer::timeout, this, [this] { m_panel.handleEvent(Timer1_Timer); });
-    m_panel.setAnnouncer(attachAnnouncer(*this, m_controls, *m_timer1));
-
-    m_controls.button(form::indexOf("cmdStop")).setFocus();
+    connect(m_timer1, &QTimer::timeout, this, [this] { m_model.tick(); });
+    for (const auto &[index, button] : m_controls.buttons()) {
+        connect(button, &QPushButton::clicked, this,
+                [this, index = index] { m_model.click(index); });
+    }
+    m_controls.cmdStop().setFocus();
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                     screen()->availableGeometry()));
 }
 
 frmPonderival::~frmPonderival() = default;
 
-void frmPonderival::setErrorReporter(ErrorReporter reporter)
-{
-    m_panel.setErrorReporter(std::move(reporter));
-}
-
+// However the window is closed, the model hears of it: no step runs once it is closing.
 void frmPonderival::closeEvent(QCloseEvent *event)
 {
-    // The timer goes with the window: no step may run once it is closing, however it was closed.
-    m_timer1->stop();
+    m_model.windowClosed();
     QWidget::closeEvent(event);
 }
 
-void frmPonderival::cmdEsc_Click()
+void frmPonderival::showText(Field field, std::string_view text)
 {
-    close();
+    m_controls.field(field).setText(toQString(text));
+}
+
+void frmPonderival::setStopCaption(std::string_view caption)
+{
+    m_controls.cmdStop().setText(toQString(caption));
+}
+
+void frmPonderival::setStopFace(Colour face)
+{
+    m_controls.cmdStop().setBackgroundColour(toQColor(face));
+}
+
+void frmPonderival::startTicks(std::chrono::milliseconds interval)
+{
+    m_timer1->start(interval);
+}
+
+void frmPonderival::stopTicks()
+{
+    m_timer1->stop();
+}
+
+void frmPonderival::say(const Announcement &announcement)
+{
+    m_statusArea->announce(toQString(announcement.message), toQString(announcement.followUp));
+}
+
+// Qt 6.4 sends a name change with the field in place of its new name, which the field's
+// accessible interface then gives from its text.
+void frmPonderival::nameField(Field field, std::string_view /*name*/)
+{
+    QAccessibleEvent changed(&m_controls.field(field), QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void frmPonderival::describeStop(std::string_view description)
+{
+    m_controls.cmdStop().setAccessibleDescription(toQString(description));
+}
+
+// The last window closed ends the program with status 0; an error ends it with its own.
+void frmPonderival::close(int exitStatus)
+{
+    QWidget::close();
+    if (exitStatus != 0) {
+        QCoreApplication::exit(exitStatus);
+    }
 }
 
 } // namespace ponderival::qt

@@ -1,17 +1,27 @@
 #pragma once
 
-#include "controlpanel.h"
 #include "formcontrols.h"
+#include "windowmodel.h"
+#include "windowport.h"
 
 #include <QWidget>
+
+#include <functional>
 
 class QTimer;
 
 namespace ponderival::qt {
 
-// The program's one window, built from its description. This class only connects the controls'
-// events to the search's procedures; the search's panel reports an error that reaches an event.
-class frmPonderival : public QWidget
+class StatusArea;
+
+// Tells the user of an error that nothing handled, and returns once they acknowledged it; tests
+// put a recorder in place of the message box.
+using ErrorReporter = std::function<void(const RuntimeError &)>;
+
+// The program's one window, built from its description: Qt's side of its model. Clicks and
+// Timer1's ticks go to the model, which decides what they run and hands back what to show and
+// what a screen reader is to hear.
+class frmPonderival : public QWidget, private WindowPort
 {
     Q_OBJECT
 
@@ -23,17 +33,32 @@ public:
     frmPonderival(frmPonderival &&) = delete;
     frmPonderival &operator=(frmPonderival &&) = delete;
 
-    void setErrorReporter(ErrorReporter reporter);
+    using QWidget::close;
+
+    void setErrorReporter(ErrorReporter reporter) { m_reportError = std::move(reporter); }
+    // The search's state, for tests that start it part-way through.
+    [[nodiscard]] WindowModel &model() { return m_model; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void cmdEsc_Click();
+    void showText(Field field, std::string_view text) override;
+    void setStopCaption(std::string_view caption) override;
+    void setStopFace(Colour face) override;
+    void startTicks(std::chrono::milliseconds interval) override;
+    void stopTicks() override;
+    void say(const Announcement &announcement) override;
+    void nameField(Field field, std::string_view name) override;
+    void describeStop(std::string_view description) override;
+    void reportError(const RuntimeError &error) override { m_reportError(error); }
+    void close(int exitStatus) override;
 
     FormControls m_controls;
     QTimer *m_timer1;
-    ControlPanel m_panel;
+    StatusArea *m_statusArea;
+    ErrorReporter m_reportError;
+    WindowModel m_model;
 };
 
 } // namespace ponderival::qt

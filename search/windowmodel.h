@@ -1,0 +1,78 @@
+#pragma once
+
+#include "eventtable.h"
+#include "narrator.h"
+#include "panel.h"
+#include "windowport.h"
+
+#include <array>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+namespace ponderival {
+
+// The window as the search sees it, written once for every window: the fields' texts, Timer1's
+// enabled flag and cmdStop's look, which control's click and which tick run which procedure, the
+// texts a procedure wrote reaching the window together when it returns, an error that reaches an
+// event reported once and ending the program with status 1, and what a screen reader is told. A
+// window supplies only its platform's side (WindowPort) and calls the entries below.
+//
+// A procedure's texts are handed to the window when it returns: nothing can look at a label in
+// between (a procedure runs to its end before the next event, repaint included), so the labels
+// show what they would have shown; but a step that adds 2,929 houses costs one label update
+// instead of 2,930.
+class WindowModel final : public Panel
+{
+public:
+    using Clock = Narrator::Clock;
+    using Now = Clock::time_point (*)();
+
+    explicit WindowModel(WindowPort &port, Now now = Clock::now);
+
+    // The entries never throw: no exception may cross a window system's event loop.
+    // A click on the control at this place of the window's description.
+    void click(std::size_t control) noexcept;
+    // A tick of Timer1; one that fell due before the timer was disabled runs nothing.
+    void tick() noexcept;
+    // Runs a procedure as an event. Once the window is going, nothing runs any more.
+    void run(const std::function<void(Panel &)> &procedure) noexcept;
+    // The platform closed the window (a window manager, Alt+F4): no procedure runs at unload.
+    void windowClosed() noexcept;
+    // A failure of the window itself, reported as an error in the search is.
+    void fail() noexcept;
+
+    [[nodiscard]] bool isOpen() const { return m_state == State::Open; }
+    // Settled before a report is shown, so a window closed under the report still ends with 1.
+    [[nodiscard]] int exitStatus() const { return m_exitStatus; }
+    [[nodiscard]] const std::string &stopCaption() const { return m_stopCaption; }
+    [[nodiscard]] Colour stopFace() const { return m_stopFace; }
+
+    [[nodiscard]] std::string text(Field field) const override;
+    void setText(Field field, std::string_view text) override;
+    [[nodiscard]] bool timerEnabled() const override { return m_timerEnabled; }
+    void setTimerEnabled(bool enabled) override;
+    void setStopCaption(std::string_view caption) override;
+    void setStopBackground(Colour background) override;
+    void unloadWindow() override;
+
+private:
+    enum class State { Open, Unloading, Reporting, Closed };
+
+    void showTexts();
+    void endWithError(const RuntimeError &error) noexcept;
+    void closeWindow() noexcept;
+
+    WindowPort &m_port;
+    Now m_now;
+    std::array<std::string, fieldCount> m_texts;
+    std::array<bool, fieldCount> m_written{};
+    bool m_timerEnabled;
+    std::string m_stopCaption;
+    Colour m_stopFace;
+    State m_state = State::Open;
+    int m_exitStatus = EXIT_SUCCESS;
+    Narrator m_narrator;
+};
+
+} // namespace ponderival

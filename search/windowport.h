@@ -1,0 +1,58 @@
+#pragma once
+
+#include "colour.h"
+#include "panel.h"
+#include "runtimeerror.h"
+
+#include <chrono>
+#include <string>
+#include <string_view>
+
+namespace ponderival {
+
+// One message for a screen reader, spoken in one breath: what happened, then, where there is one,
+// the caption the run was left with ("Somma 15, Numero 6, Case 8", then "Avanti!").
+struct Announcement
+{
+    std::string message;
+    std::string followUp;
+
+    friend bool operator==(const Announcement &, const Announcement &) = default;
+};
+
+// What a window lends its model: the few things only the platform can do. The model decides
+// everything else (what is shown when, which procedure an event runs, what a screen reader is told)
+// and calls these in the order the procedures wrote. A port may throw; the model reports it.
+class WindowPort
+{
+public:
+    WindowPort() = default;
+    WindowPort(const WindowPort &) = delete;
+    WindowPort &operator=(const WindowPort &) = delete;
+    WindowPort(WindowPort &&) = delete;
+    WindowPort &operator=(WindowPort &&) = delete;
+    virtual ~WindowPort() = default;
+
+    // Shows a field's new text; the unseen fields keep theirs too.
+    virtual void showText(Field field, std::string_view text) = 0;
+    virtual void setStopCaption(std::string_view caption) = 0;
+    virtual void setStopFace(Colour face) = 0;
+
+    // Timer1's ticks: the model starts them only when they are stopped, and stops them only when
+    // they run, so a port never restarts a running period.
+    virtual void startTicks(std::chrono::milliseconds interval) = 0;
+    virtual void stopTicks() = 0;
+
+    // A screen reader's side: a message to speak now, a seen field's name ("Somma 15", paced by
+    // the model) and what cmdStop is described by. The unseen fields are never named.
+    virtual void say(const Announcement &announcement) = 0;
+    virtual void nameField(Field field, std::string_view name) = 0;
+    virtual void describeStop(std::string_view description) = 0;
+
+    // Shows the report of an error and returns once the user has acknowledged it.
+    virtual void reportError(const RuntimeError &error) = 0;
+    // Closes the window; the program then ends with this status.
+    virtual void close(int exitStatus) = 0;
+};
+
+} // namespace ponderival
