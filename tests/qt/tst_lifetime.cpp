@@ -1,4 +1,3 @@
-#include "errorreport.h"
 #include "frmponderival.h"
 #include "startup.h"
 #include "windowtestsupport.h"

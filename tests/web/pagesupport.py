@@ -75,8 +75,12 @@ class Description:
 
     def seen_fields(self):
         """The fields under the table's headings, left to right."""
-        fields = [self.controls[name] for name in self.data["fields"]]
-        return sorted((f for f in fields if f["heading"]), key=lambda f: f["left"])
+        fields = [c for c in self.data["controls"] if c["kind"] == "field" and c["heading"]]
+        return sorted(fields, key=lambda f: f["left"])
+
+    def heading(self, field):
+        """The text that heads a field's column."""
+        return self.controls[field["heading"]]["text"]
 
 
 class Server:

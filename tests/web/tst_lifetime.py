@@ -47,7 +47,7 @@ def check_overflow(browser, d, url):
     expect(shown, [True, d["report"]["title"], d["report"]["overflow"],
                    d.page["acknowledgeButton"]], "the report")
     expect([browser.text(name) for name in fields], expected, "the panel behind the report")
-    browser.ticks(5, d["timer1Interval"])
+    browser.ticks(5, d["timer1"]["interval"])
     expect([browser.text(name) for name in fields], expected, "the panel once the timer is due")
     browser.press(Keys.ENTER)
     browser.wait("document.querySelector('main').hidden && !document.getElementById("

@@ -23,7 +23,7 @@ SMALL_WINDOW = (340, 480)
 
 
 def check_opening(browser, d):
-    expect(browser.js("return document.title"), d.page["title"], "the page's title")
+    expect(browser.js("return document.title"), d["window"]["accessibleName"], "the page's title")
     expect(browser.focused(), d.focusable()[0], "the focus as the window opens")
     width, height = d["window"]["width"], d["window"]["height"]
     expect(browser.window_rect(), [(VIEWPORT[0] - width) / 2, (VIEWPORT[1] - height) / 2,
@@ -54,12 +54,12 @@ def check_button(picture, d, c, face, focused):
 
 def check_look(browser, d, stop_face, focused):
     picture = browser.screenshot()
-    expect(picture.at(-2, -2), d["backdrop"], "the page around the window")
+    expect(picture.at(-2, -2), d.page["backdrop"], "the page around the window")
     expect(picture.at(2, 2), d["dialogFace"], "the window's face")
     shape = d.controls["Shape1"]
     expect(picture.at(shape["left"], shape["top"] + 20), d["windowText"], "Shape1's line")
     for c in d["controls"]:
-        if c["visible"] and c["kind"] == "label" and c["fill"] in ("colour", "windowFace"):
+        if c["visible"] and c["kind"] in ("label", "field") and c["fill"] in ("colour", "windowFace"):
             fill = c["background"] if c["fill"] == "colour" else d["dialogFace"]
             expect(picture.at(c["left"] + 1, c["top"] + 1), fill, f"{c['name']}'s background")
     for name in d.focusable():
@@ -96,7 +96,7 @@ def check_answers(browser, d):
                      "document.getElementById('cmdStop').textContent === arguments[2]",
                      [f["name"] for f in seen], values, looks["idle"]["caption"],
                      what=f"the answer {values}")
-        spoken = [f"{f['heading']} {value}" for f, value in zip(seen, values)]
+        spoken = [f"{d.heading(f)} {value}" for f, value in zip(seen, values)]
         heard = browser.js("return [[...document.getElementById(arguments[0]).children]"
                            ".map(p => p.textContent).slice(-3), [...document.querySelectorAll"
                            "('main .sr:not([role])')].map(e => e.textContent), document."
@@ -147,7 +147,7 @@ def check_sharpness(url, d):
             picture = Picture(browser.driver.get_screenshot_as_png())
             left, top, _, _ = browser.window_rect()
             for c in d["controls"]:
-                if c["visible"] and c["kind"] == "label" and c["fill"] == "colour":
+                if c["visible"] and c["kind"] in ("label", "field") and c["fill"] == "colour":
                     y = round((top + c["top"] + 1) * scale)
                     row = {picture.pixel(x, y) for x in range(
                         int((left + c["left"] - 2) * scale),
@@ -167,7 +167,7 @@ def check_end(browser, d, url):
     browser.press(Keys.ENTER)
     browser.wait("document.querySelector('main').hidden", what="the window gone")
     house = browser.text("lblN")
-    browser.ticks(5, d["timer1Interval"])
+    browser.ticks(5, d["timer1"]["interval"])
     expect(browser.text("lblN"), house, "the last house after cmdEsc")
     line = browser.js("const p = document.getElementById(arguments[0]); return [p.hidden, "
                       "p.textContent, document.activeElement.href]", d.page["endedLine"])

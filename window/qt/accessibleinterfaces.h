@@ -9,6 +9,11 @@ class QLabel;
 
 namespace ponderival::qt {
 
+// The window's own accessible interfaces, below: the table's fields read with their headings, the
+// window with its status area, and the status area's notifications. Installed once, before the
+// first window is built.
+void installAccessibleInterfaces();
+
 // One of the table's value fields, named as the search names it ("Somma 15"), so that every way a
 // screen reader reviews the window (the object alone, or the screen line by line) says what the
 // number is. The texts are the label's own at the moment they are asked for.

@@ -1,8 +1,7 @@
 #include "frmponderival.h"
 
-#include "accessibility.h"
+#include "accessibleinterfaces.h"
 #include "colourbutton.h"
-#include "errorreport.h"
 #include "qtform.h"
 #include "statusarea.h"
 
@@ -10,6 +9,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -26,13 +26,21 @@ QWidget *withAccessibleInterfaces(QWidget *parent)
     return parent;
 }
 
+// A modal message box with one button; returns when the user has acknowledged it.
+void showReport(QWidget *parent, const RuntimeError &error)
+{
+    QMessageBox box(QMessageBox::Critical, toQString(runtimeErrorTitle),
+                    toQString(runtimeErrorText(error)), QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("runtimeErrorMessage"));
+    box.exec();
+}
+
 } // namespace
 
 frmPonderival::frmPonderival(QWidget *parent)
     : QWidget(withAccessibleInterfaces(parent), Qt::Window | Qt::FramelessWindowHint),
       m_controls(*this), m_timer1(new QTimer(this)), m_statusArea(new StatusArea(*this)),
-      m_reportError([this](const RuntimeError &error) { showRuntimeErrorMessage(this, error); }),
-      m_model(*this)
+      m_reportError([this](const RuntimeError &error) { showReport(this, error); }), m_model(*this)
 {
     m_timer1->setObjectName(toQString(form::timer1.name));
     m_timer1->setInterval(form::timer1.intervalMilliseconds);
@@ -69,16 +77,6 @@ void frmPonderival::setStopCaption(std::string_view caption)
 void frmPonderival::setStopFace(Colour face)
 {
     m_controls.cmdStop().setBackgroundColour(toQColor(face));
-}
-
-void frmPonderival::startTicks(std::chrono::milliseconds interval)
-{
-    m_timer1->start(interval);
-}
-
-void frmPonderival::stopTicks()
-{
-    m_timer1->stop();
 }
 
 void frmPonderival::say(const Announcement &announcement)

@@ -4,11 +4,10 @@
 #include "windowmodel.h"
 #include "windowport.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
-
-class QTimer;
 
 namespace ponderival::qt {
 
@@ -46,8 +45,8 @@ private:
     void showText(Field field, std::string_view text) override;
     void setStopCaption(std::string_view caption) override;
     void setStopFace(Colour face) override;
-    void startTicks(std::chrono::milliseconds interval) override;
-    void stopTicks() override;
+    void startTicks(std::chrono::milliseconds interval) override { m_timer1->start(interval); }
+    void stopTicks() override { m_timer1->stop(); }
     void say(const Announcement &announcement) override;
     void nameField(Field field, std::string_view name) override;
     void describeStop(std::string_view description) override;

@@ -1,8 +1,7 @@
 #include "frmponderival.h"
 
-#include "controlpanel.h"
-#include "runcontrol.h"
-#include "searchstep.h"
+#include "pagebridge.h"
+#include "pagestyle.h"
 
 #include <emscripten/emscripten.h>
 
@@ -10,47 +9,80 @@ namespace ponderival::web {
 
 namespace {
 
-// The window lives as long as the page: there is one, made when the page first uses it.
-ControlPanel &frmPonderival()
-{
-    static ControlPanel panel;
-    return panel;
-}
+constexpr std::string_view stopButton = "cmdStop";
 
 } // namespace
 
-void handleEvent(void (*procedure)(Panel &)) noexcept
+frmPonderival &window()
 {
-    ControlPanel &panel = frmPonderival();
-    // A tick or a click already queued when the window went runs nothing.
-    if (!panel.unloaded()) {
-        panel.handleEvent(procedure);
-    }
+    static frmPonderival page;
+    return page;
+}
+
+void frmPonderival::showText(Field field, std::string_view text)
+{
+    page::showText(fieldName(field), text);
+}
+
+void frmPonderival::setStopCaption(std::string_view caption)
+{
+    page::setCaption(stopButton, caption);
+}
+
+void frmPonderival::setStopFace(Colour face)
+{
+    page::setFace(stopButton, hexText(face), hexText(focusColour(face)));
+}
+
+void frmPonderival::startTicks(std::chrono::milliseconds interval)
+{
+    page::setTimer(true, static_cast<int>(interval.count()));
+}
+
+void frmPonderival::stopTicks()
+{
+    page::setTimer(false, 0);
+}
+
+void frmPonderival::say(const Announcement &announcement)
+{
+    page::say(announcement.message, announcement.followUp);
+}
+
+void frmPonderival::nameField(Field field, std::string_view name)
+{
+    page::nameField(fieldName(field), name);
+}
+
+// A browser speaks a new description of the focused button along with the live region's
+// message, and the answer would be heard twice: the page says it through the live region alone.
+void frmPonderival::describeStop(std::string_view /*description*/) {}
+
+void frmPonderival::reportError(const RuntimeError &error)
+{
+    page::reportError(runtimeErrorText(error));
+}
+
+// The page ends the program once the report, if any, has been acknowledged.
+void frmPonderival::close(int /*exitStatus*/)
+{
+    page::end();
 }
 
 } // namespace ponderival::web
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void cmdStop_Click() noexcept
+EMSCRIPTEN_KEEPALIVE void ponderivalClick(int control) noexcept
 {
-    ponderival::web::handleEvent(ponderival::cmdStop_Click);
+    if (control >= 0 && static_cast<std::size_t>(control) < ponderival::form::controls.size()) {
+        ponderival::web::window().model().click(static_cast<std::size_t>(control));
+    }
 }
 
-EMSCRIPTEN_KEEPALIVE void cmdAvanti_Click() noexcept
+EMSCRIPTEN_KEEPALIVE void ponderivalTick() noexcept
 {
-    ponderival::web::handleEvent(ponderival::cmdAvanti_Click);
-}
-
-EMSCRIPTEN_KEEPALIVE void Timer1_Timer() noexcept
-{
-    ponderival::web::handleEvent(ponderival::Timer1_Timer);
-}
-
-// The window has no title bar: cmdEsc is its only way to close.
-EMSCRIPTEN_KEEPALIVE void cmdEsc_Click() noexcept
-{
-    ponderival::web::frmPonderival().unload();
+    ponderival::web::window().model().tick();
 }
 
 } // extern "C"

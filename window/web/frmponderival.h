@@ -1,19 +1,42 @@
 #pragma once
 
-#include "panel.h"
+#include "windowmodel.h"
+#include "windowport.h"
 
-// The page's window: the procedures its script calls when a control is clicked or Timer1 ticks,
-// exported from the module under their own names (the script adds the usual leading "_").
+// The page's side of the window's model: the procedures run in the module, the elements, Timer1
+// and the end of the program belong to the page's script, which calls the two entries below. The
+// module exports them under these names (the script adds the usual leading "_").
 extern "C" {
-void cmdStop_Click() noexcept;
-void cmdAvanti_Click() noexcept;
-void cmdEsc_Click() noexcept;
-void Timer1_Timer() noexcept;
+// A click on the control at this place of the window's description.
+void ponderivalClick(int control) noexcept;
+void ponderivalTick() noexcept;
 }
 
 namespace ponderival::web {
 
-// Runs one event's procedure against the page's panel, unless the window is already unloaded.
-void handleEvent(void (*procedure)(Panel &)) noexcept;
+class frmPonderival final : private WindowPort
+{
+public:
+    frmPonderival() = default;
+
+    [[nodiscard]] WindowModel &model() { return m_model; }
+
+private:
+    void showText(Field field, std::string_view text) override;
+    void setStopCaption(std::string_view caption) override;
+    void setStopFace(Colour face) override;
+    void startTicks(std::chrono::milliseconds interval) override;
+    void stopTicks() override;
+    void say(const Announcement &announcement) override;
+    void nameField(Field field, std::string_view name) override;
+    void describeStop(std::string_view description) override;
+    void reportError(const RuntimeError &error) override;
+    void close(int exitStatus) override;
+
+    WindowModel m_model{*this};
+};
+
+// The window lives as long as the page: there is one, made when the page first uses it.
+[[nodiscard]] frmPonderival &window();
 
 } // namespace ponderival::web

@@ -1,10 +1,7 @@
 #include "pagebridge.h"
 
-#include "pagestyle.h"
-
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
-#include <string>
 
 // The script hands the page's functions to the module as Module.page when it loads it. Texts
 // cross as UTF-8 bytes with their length.
@@ -19,15 +16,21 @@ EM_JS(void, ponderivalSetCaption, (const char *control, int controlLength, const
                               UTF8ToString(caption, captionLength));
 });
 EM_JS(void, ponderivalSetFace, (const char *control, int controlLength, const char *face,
-                                const char *focus), {
-    Module["page"].setFace(UTF8ToString(control, controlLength), UTF8ToString(face),
-                           UTF8ToString(focus));
+                                int faceLength, const char *focus, int focusLength), {
+    Module["page"].setFace(UTF8ToString(control, controlLength), UTF8ToString(face, faceLength),
+                           UTF8ToString(focus, focusLength));
 });
 EM_JS(void, ponderivalSetTimer, (int enabled, int interval), {
     Module["page"].setTimer(enabled !== 0, interval);
 });
-EM_JS(void, ponderivalEventHandled, (), {
-    Module["page"].eventHandled();
+EM_JS(void, ponderivalSay, (const char *message, int messageLength, const char *followUp,
+                            int followUpLength), {
+    Module["page"].say(UTF8ToString(message, messageLength),
+                       UTF8ToString(followUp, followUpLength));
+});
+EM_JS(void, ponderivalNameField, (const char *control, int controlLength, const char *name,
+                                  int nameLength), {
+    Module["page"].nameField(UTF8ToString(control, controlLength), UTF8ToString(name, nameLength));
 });
 EM_JS(void, ponderivalReportError, (const char *text, int textLength), {
     Module["page"].reportError(UTF8ToString(text, textLength));
@@ -58,11 +61,10 @@ void setCaption(std::string_view control, std::string_view caption)
     ponderivalSetCaption(control.data(), length(control), caption.data(), length(caption));
 }
 
-void setFace(std::string_view control, Colour face)
+void setFace(std::string_view control, std::string_view face, std::string_view focus)
 {
-    const std::string faceText = hexText(face);
-    const std::string focusText = hexText(focusColour(face));
-    ponderivalSetFace(control.data(), length(control), faceText.c_str(), focusText.c_str());
+    ponderivalSetFace(control.data(), length(control), face.data(), length(face), focus.data(),
+                      length(focus));
 }
 
 void setTimer(bool enabled, int intervalMilliseconds)
@@ -70,9 +72,14 @@ void setTimer(bool enabled, int intervalMilliseconds)
     ponderivalSetTimer(enabled ? 1 : 0, intervalMilliseconds);
 }
 
-void eventHandled()
+void say(std::string_view message, std::string_view followUp)
 {
-    ponderivalEventHandled();
+    ponderivalSay(message.data(), length(message), followUp.data(), length(followUp));
+}
+
+void nameField(std::string_view control, std::string_view name)
+{
+    ponderivalNameField(control.data(), length(control), name.data(), length(name));
 }
 
 void reportError(std::string_view text)

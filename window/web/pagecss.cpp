@@ -17,13 +17,14 @@ namespace page = form::page;
 
 // The described face first, then its substitute where the system has them; else the cut-down
 // copy of the substitute that comes with the page.
-void writeFontFaces(std::ostringstream &css)
+void writeFontFaces(std::ostringstream &css,
+                    const std::function<std::string(const std::string &)> &fontUrl)
 {
     for (const WebFont &font : webFonts()) {
         const std::string_view bold = font.bold ? " Bold" : "";
         css << R"(@font-face{font-family:")" << font.face->name << R"(";font-weight:)"
             << font.weight() << R"(;src:local(")" << font.face->scalable << bold << R"("),local(")"
-            << font.face->substitute << bold << R"("),url(")" << font.webFile()
+            << font.face->substitute << bold << R"("),url(")" << fontUrl(font.webFile())
             << "\") format(\"woff2\")}\n";
     }
 }
@@ -115,10 +116,10 @@ void writeReport(std::ostringstream &css)
 
 } // namespace
 
-std::string pageCss()
+std::string pageCss(const std::function<std::string(const std::string &)> &fontUrl)
 {
     std::ostringstream css;
-    writeFontFaces(css);
+    writeFontFaces(css, fontUrl);
     writePage(css);
     writeButtons(css);
     for (const Control &control : form::controls) {

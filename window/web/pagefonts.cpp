@@ -1,7 +1,6 @@
 #include "pagefonts.h"
 
 #include "pagetexts.h"
-#include "panel.h"
 #include "runtimeerror.h"
 
 #include <algorithm>
@@ -13,11 +12,6 @@ namespace {
 
 // Whatever digits the search writes into the fields.
 constexpr std::string_view fieldCharacters = "-0123456789";
-
-bool isField(const form::Control &control)
-{
-    return std::find(fieldNames.begin(), fieldNames.end(), control.name) != fieldNames.end();
-}
 
 void addText(std::vector<WebFont> &fonts, const form::Font &font, std::string_view text)
 {
@@ -47,7 +41,8 @@ std::vector<WebFont> webFonts()
     for (const form::Control &control : form::controls) {
         if (control.visible && control.kind != form::ControlKind::Shape) {
             addText(fonts, control.font, control.text);
-            addText(fonts, control.font, isField(control) ? fieldCharacters : "");
+            const bool field = control.kind == form::ControlKind::Field;
+            addText(fonts, control.font, field ? fieldCharacters : "");
         }
     }
     addText(fonts, form::buttonFont, form::stopRunningLook.caption);

@@ -1,6 +1,7 @@
 #include "pagehtml.h"
 
 #include "frmponderivaldescription.h"
+#include "narrator.h"
 #include "pagetexts.h"
 #include "panel.h"
 #include "runtimeerror.h"
@@ -8,7 +9,6 @@
 #include "webicons.h"
 
 #include <algorithm>
-#include <array>
 #include <sstream>
 
 namespace ponderival::web {
@@ -18,11 +18,6 @@ namespace {
 using form::Control;
 namespace page = form::page;
 
-bool isField(const Control &control)
-{
-    return std::find(fieldNames.begin(), fieldNames.end(), control.name) != fieldNames.end();
-}
-
 // The focus starts on the first control in tab order that takes it.
 bool startsFocused(const Control &control)
 {
@@ -31,24 +26,23 @@ bool startsFocused(const Control &control)
     return first != form::controls.end() && first->name == control.name;
 }
 
-// A field shows its text to the eye only: a screen reader reads the hidden name beside it, the
-// heading and the value, which the script updates at a pace a screen reader can follow.
-void writeLabel(std::ostringstream &out, const Control &control)
+// A seen field shows its text to the eye only: a screen reader reads the hidden name beside it,
+// which the window's model keeps up to date at a pace a screen reader can follow.
+void writeLabel(std::ostringstream &out, std::size_t index)
 {
-    if (isField(control)) {
-        out << " data-field";
-    }
-    if (control.heading.empty()) {
+    const Control &control = form::controls.at(index);
+    const auto field = fieldAt(index);
+    if (!field || control.heading.empty()) {
         out << ">" << html(control.text) << "</div>";
         return;
     }
-    out << R"( data-heading=")" << html(form::findControl(control.heading).value().text)
-        << R"("><span aria-hidden="true">)" << html(control.text)
-        << R"(</span><span class="sr"></span></div>)";
+    out << R"(><span aria-hidden="true">)" << html(control.text) << R"(</span><span class="sr">)"
+        << html(spokenName(*field, control.text)) << "</span></div>";
 }
 
-void writeControl(std::ostringstream &out, const Control &control)
+void writeControl(std::ostringstream &out, std::size_t index)
 {
+    const Control &control = form::controls.at(index);
     const bool button = control.kind == form::ControlKind::Button;
     out << (button ? "<button" : "<div") << R"( id=")" << control.name << R"(")";
     if (!control.visible) {
@@ -59,31 +53,27 @@ void writeControl(std::ostringstream &out, const Control &control)
         out << R"( aria-hidden="true"></div>)";
         break;
     case form::ControlKind::Button:
-        out << R"( type="button")" << (startsFocused(control) ? " autofocus" : "") << ">"
-            << html(control.text) << "</button>";
+        out << R"( type="button" data-control=")" << index << '"'
+            << (startsFocused(control) ? " autofocus" : "") << ">" << html(control.text)
+            << "</button>";
         break;
     case form::ControlKind::Label:
-        writeLabel(out, control);
+    case form::ControlKind::Field:
+        writeLabel(out, index);
         break;
     }
     out << "\n";
 }
 
-void writeHead(std::ostringstream &out)
+void writeHead(std::ostringstream &out, const PageHead &head)
 {
     out << "<!DOCTYPE html>\n<html lang=\"" << page::language << "\">\n<head>\n"
         << "<meta charset=\"utf-8\">\n"
-        << R"(<meta http-equiv="Content-Security-Policy" content=")" << contentSecurityPolicy
-        << "\">\n"
+        << R"(<meta http-equiv="Content-Security-Policy" content=")" << head.policy << "\">\n"
         << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
         << "<meta name=\"color-scheme\" content=\"light\">\n"
         << "<title>" << html(form::window.accessibleName) << "</title>\n"
-        << R"(<link rel="manifest" href=")" << manifestFile << "\">\n"
-        << R"(<link rel="icon" href=")" << iconFile(webIconSizes.front()) << "\">\n"
-        << R"(<link rel="stylesheet" href=")" << styleSheet << "\">\n"
-        << R"(<script src=")" << moduleScript << "\" defer></script>\n"
-        << R"(<script src=")" << pageScript << "\" defer></script>\n"
-        << "</head>\n";
+        << head.resources << head.moduleScript << head.pageScript << "</head>\n";
 }
 
 void writeReport(std::ostringstream &out)
@@ -98,14 +88,36 @@ void writeReport(std::ostringstream &out)
 
 } // namespace
 
-std::string pageHtml()
+PageHead servedHead()
+{
+    std::ostringstream resources;
+    resources << R"(<link rel="manifest" href=")" << manifestFile << "\">\n"
+              << R"(<link rel="icon" href=")" << iconFile(webIconSizes.front()) << "\">\n"
+              << R"(<link rel="stylesheet" href=")" << styleSheet << "\">\n";
+    return {contentSecurityPolicy, resources.str(),
+            std::string(R"(<script src=")") + moduleScript + "\" defer></script>\n",
+            std::string(R"(<script src=")") + pageScript + "\" defer" + pageScriptAttributes() +
+                "></script>\n"};
+}
+
+std::string pageScriptAttributes()
 {
     std::ostringstream out;
-    writeHead(out);
+    out << R"( data-live-region=")" << page::liveRegionId << R"(" data-report=")" << page::reportId
+        << R"(" data-report-text=")" << page::reportTextId << R"(" data-acknowledge=")"
+        << page::acknowledgeId << R"(" data-ended=")" << page::endedId
+        << R"(" data-embedded-wasm=")" << page::embeddedWasmId << '"';
+    return out.str();
+}
+
+std::string pageHtml(const PageHead &head)
+{
+    std::ostringstream out;
+    writeHead(out, head);
     // Busy until the search is loaded and the buttons do something.
     out << "<body>\n<main id=\"" << form::window.name << "\" aria-busy=\"true\">\n";
     for (const std::size_t index : form::readingOrder) {
-        writeControl(out, form::controls.at(index));
+        writeControl(out, index);
     }
     out << R"(<div id=")" << page::liveRegionId
         << "\" class=\"sr\" role=\"log\" aria-live=\"polite\"></div>\n</main>\n";

@@ -1,14 +1,13 @@
 // Ponderival in a browser: the page's side of the window. It loads the search, compiled to
-// WebAssembly, and lends it the window's elements, Timer1 and the end of the program. Texts,
-// places, colours and fonts all come from the page that the build wrote from the window's
-// description; none is written here. The ids of the page's own elements are those of
-// window/form/pagetexts.h; the controls' ids are their names.
+// WebAssembly, and lends the window's model the page's elements, Timer1, its live region and the
+// end of the program. Texts, places, colours and fonts all come from the page that the build
+// wrote from the window's description, and the ids of the page's own elements from this script's
+// data attributes, which the build writes too; none is written here. The controls' ids are their
+// names.
 "use strict";
 
 (() => {
-  // While the search runs the fields change a hundred times a second. A screen reader hears of
-  // their values at most this often, and at once when the run starts or stops.
-  const namePacing = 250;
+  const ids = document.currentScript.dataset;
   // Consecutive messages go to notices of their own, so that none replaces one not yet read.
   const noticeCount = 3;
 
@@ -21,17 +20,14 @@
       Object.assign(this, { tick, on: false, handle: 0, due: 0, interval: 0 });
     }
 
-    set(on, interval) {
-      if (on === this.on) {
-        return;
-      }
-      this.on = on;
+    start(interval) {
+      Object.assign(this, { on: true, interval, due: performance.now() + interval });
+      this.schedule();
+    }
+
+    stop() {
+      this.on = false;
       clearTimeout(this.handle);
-      if (on) {
-        this.interval = interval;
-        this.due = performance.now() + interval;
-        this.schedule();
-      }
     }
 
     schedule() {
@@ -50,72 +46,11 @@
     }
   }
 
-  // Tells a screen reader what a sighted user sees change, as the Qt window's announcer does:
-  // the fields' names (heading and value) at a pace it can follow, and each change of the run
-  // through the live region.
-  class Announcer {
-    constructor(box, stop, timer) {
-      this.fields = [...box.querySelectorAll("[data-heading]")].map((element) => ({
-        shown: element.querySelector("[aria-hidden]"),
-        spoken: element.querySelector(".sr"),
-        heading: element.dataset.heading,
-      }));
-      Object.assign(this, { stop, timer, liveRegion: byId("annunci"), running: false, pacer: 0 });
-    }
-
-    eventHandled() {
-      if (this.timer.on !== this.running) {
-        this.running = this.timer.on;
-        this.nameFields();
-        this.runChanged();
-      } else if (!this.pacer) {
-        this.pacer = setTimeout(() => this.nameFields(), namePacing);
-      }
-    }
-
-    nameFields() {
-      clearTimeout(this.pacer);
-      this.pacer = 0;
-      for (const field of this.fields) {
-        const text = field.shown.textContent;
-        const name = text ? `${field.heading} ${text}` : field.heading;
-        if (field.spoken.textContent !== name) {
-          field.spoken.textContent = name;
-        }
-      }
-    }
-
-    // "Stop!" when a run starts; when it halts, "Avanti!", after the answer if there is one.
-    runChanged() {
-      const caption = this.stop.textContent;
-      if (this.running) {
-        this.announce(caption);
-        return;
-      }
-      // Said by the live region alone: a description given to the focused button is spoken too,
-      // and the answer would be heard twice.
-      const shown = this.fields.filter((field) => field.shown.textContent);
-      const answer = shown.map((field) => field.spoken.textContent).join(", ");
-      const street = this.fields[this.fields.length - 1];
-      this.announce(...(street.shown.textContent ? [answer, caption] : [caption]));
-    }
-
-    announce(...messages) {
-      for (const message of messages) {
-        const notice = document.createElement("p");
-        notice.textContent = message;
-        this.liveRegion.append(notice);
-      }
-      while (this.liveRegion.childElementCount > noticeCount) {
-        this.liveRegion.firstElementChild.remove();
-      }
-    }
-  }
-
-  // What the search asks of the page (window/web/pagebridge.h).
-  function makePage(box, timer, announcer) {
-    const report = byId("erroreRunTime");
-    // A field's text is written a hundred times a second: its element is looked up once.
+  // What the window's model asks of the page (window/web/pagebridge.h).
+  function makePage(box, timer) {
+    const report = byId(ids.report);
+    const liveRegion = byId(ids.liveRegion);
+    // A field's text is written a hundred times a second: its text node is looked up once.
     const texts = new Map();
     const shown = (name) => {
       if (!texts.has(name)) {
@@ -126,35 +61,41 @@
       }
       return texts.get(name);
     };
-    const page = {
+    return {
       showText: (name, text) => { shown(name).data = text; },
       setCaption: (name, caption) => { byId(name).textContent = caption; },
       setFace: (name, face, focus) => {
         byId(name).style.setProperty("--face", face);
         byId(name).style.setProperty("--focus", focus);
       },
-      setTimer: (on, interval) => timer.set(on, interval),
-      eventHandled: () => announcer.eventHandled(),
+      setTimer: (on, interval) => (on ? timer.start(interval) : timer.stop()),
+      say: (...messages) => {
+        for (const message of messages.filter(Boolean)) {
+          liveRegion.append(Object.assign(document.createElement("p"), { textContent: message }));
+        }
+        while (liveRegion.childElementCount > noticeCount) {
+          liveRegion.firstElementChild.remove();
+        }
+      },
+      nameField: (name, spoken) => { byId(name).querySelector(".sr").textContent = spoken; },
       reportError: (text) => {
-        byId("erroreRunTimeTesto").textContent = text;
+        byId(ids.reportText).textContent = text;
         report.showModal();
       },
-      end: () => end(box, timer, announcer, report),
+      end: () => end(box, timer, report),
     };
-    return page;
   }
 
   // The window goes once the user has acknowledged a report. Where the browser lets the page
   // close its tab or window it closes; otherwise one line and a way to start again are left.
-  function end(box, timer, announcer, report) {
+  function end(box, timer, report) {
     if (report.open) {
-      report.addEventListener("close", () => end(box, timer, announcer, report), { once: true });
+      report.addEventListener("close", () => end(box, timer, report), { once: true });
       return;
     }
-    timer.set(false);
-    clearTimeout(announcer.pacer);
+    timer.stop();
     box.hidden = true;
-    const endedLine = byId("terminato");
+    const endedLine = byId(ids.ended);
     endedLine.hidden = false;
     endedLine.querySelector("a").focus();
     window.close();
@@ -163,7 +104,7 @@
   // Tab and Shift+Tab go round the window's buttons, as in a window of its own.
   function moveFocus(box, event) {
     if (event.key !== "Tab" || event.altKey || event.ctrlKey || event.metaKey || box.hidden ||
-        byId("erroreRunTime").open) {
+        byId(ids.report).open) {
       return;
     }
     const buttons = [...box.querySelectorAll("button:not([hidden])")];
@@ -173,14 +114,15 @@
     event.preventDefault();
   }
 
-  // A click on a control runs its procedure, named after it: cmdStop_Click for cmdStop. The
-  // window takes clicks and keys from the moment it shows; a click that comes while the search
-  // is still loading runs once it has loaded.
+  // A click on a control goes to the window's model, which knows what it runs. The window takes
+  // clicks and keys from the moment it shows; a click that comes while the search is still
+  // loading goes to it once it has loaded.
   function wire(box, run) {
     for (const button of box.querySelectorAll("button")) {
-      button.addEventListener("click", () => run(`_${button.id}_Click`));
+      const control = Number(button.dataset.control);
+      button.addEventListener("click", () => run((search) => search._ponderivalClick(control)));
     }
-    byId("erroreRunTimeOk").addEventListener("click", () => byId("erroreRunTime").close());
+    byId(ids.acknowledge).addEventListener("click", () => byId(ids.report).close());
     document.addEventListener("keydown", (event) => moveFocus(box, event));
     // A click beside the buttons leaves the focus where it was, as in a window of its own.
     box.addEventListener("mousedown", (event) => {
@@ -196,13 +138,12 @@
     const box = document.querySelector("main");
     let search = null;
     const waiting = [];
-    const run = (procedure) => (search ? search[procedure]() : waiting.push(procedure));
+    const run = (event) => (search ? event(search) : waiting.push(event));
     wire(box, run);
-    const timer = new Timer(() => search._Timer1_Timer());
-    const announcer = new Announcer(box, byId("cmdStop"), timer);
-    const page = makePage(box, timer, announcer);
+    const timer = new Timer(() => search._ponderivalTick());
+    const page = makePage(box, timer);
     const options = { page };
-    const embedded = byId("moduloIncorporato");
+    const embedded = byId(ids.embeddedWasm);
     if (embedded) {
       const bytes = atob(embedded.textContent.trim());
       options.wasmBinary = Uint8Array.from(bytes, (c) => c.charCodeAt(0));
@@ -212,7 +153,6 @@
     }
     createPonderival(options).then((module) => {
       search = module;
-      announcer.nameFields();
       box.removeAttribute("aria-busy");
       waiting.splice(0).forEach(run);
     }, () => page.end());

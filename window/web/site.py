@@ -2,17 +2,17 @@
 """Finishes Ponderival's page once all its files are built.
 
     site.py worker SITE_FOLDER TEMPLATE
-    site.py single SITE_FOLDER DESCRIPTION_JSON OUTPUT_HTML
+    site.py single SITE_FOLDER TEMPLATE OUTPUT_HTML
 
 "worker" writes SITE_FOLDER/sw.js from TEMPLATE: the service worker keeps
 every file of the site, and its cache is named after their contents, so that
 a new build replaces an old one at once.
 
 "single" writes the whole page as one HTML file that opens from disk with no
-server: style sheet and scripts inline, allowed by their hashes in the page's
-policy, the WebAssembly module, the fonts and the icon carried as base64. The
-installable parts (manifest and service worker) are left out: a page from
-disk can use neither.
+server, from the TEMPLATE the page's writer left: it fills the template's
+slots with the site's files (style sheet and scripts inline, allowed by their
+hashes in the page's policy; the WebAssembly module, the fonts and the icon
+carried as base64).
 """
 
 import base64
@@ -52,9 +52,8 @@ def write_worker(site, template):
         file.write(text)
 
 
-def data_url(path, kind):
-    with open(path, "rb") as file:
-        return f"data:{kind};base64,{base64.b64encode(file.read()).decode()}"
+# A slot the page's writer left: @@kind:argument@@ (window/web/singlepage.h lists them).
+SLOT = re.compile(r"@@([a-z0-9]+):([^@]+)@@")
 
 
 def sha256(text):
@@ -62,57 +61,50 @@ def sha256(text):
 
 
 class SingleFile:
-    """The page with its files inlined, and the hashes its policy must allow them by."""
+    """Fills the single page's slots from the built site, and its policy with the hashes of what
+    they put inline."""
 
-    def __init__(self, site):
-        self.site, self.hashes = site, {"script": [], "style": []}
+    def __init__(self, site, folder):
+        self.site, self.folder, self.hashes = site, folder, {"script": [], "style": []}
 
-    def read(self, name):
-        with open(os.path.join(self.site, name), encoding="utf-8") as file:
+    def read(self, folder, name, mode="r"):
+        with open(os.path.join(folder, name), mode, **({} if "b" in mode else
+                                                        {"encoding": "utf-8"})) as file:
             return file.read()
 
-    def style(self, match):
-        fonts = r'url\("([^"]+\.woff2)"\)'
-        css = re.sub(fonts, lambda font: f'url("{self.data(font.group(1), "font/woff2")}")',
-                     self.read(match.group(1)))
-        self.hashes["style"].append(sha256(css))
-        return f"<style>{css}</style>"
+    def fill(self, text, hashes=False):
+        def slot(match):
+            kind, argument = match.group(1), match.group(2)
+            if kind == "hashes":
+                return " ".join(self.hashes[argument]) if hashes else match.group(0)
+            if kind == "data":
+                mime, name = argument.split(":", 1)
+                return f"data:{mime};base64,{self.encoded(name)}"
+            if kind == "base64":
+                return self.encoded(argument)
+            if kind == "script":
+                # An inline script ends at the first "</script", whatever the JavaScript means.
+                return self.inline("script", self.read(self.site, argument).replace(
+                    "</script", "<\\/script"))
+            if kind == "style":
+                return self.inline("style", self.fill(self.read(self.folder, argument)))
+            raise ValueError(f"unknown slot {match.group(0)}")
+        return SLOT.sub(slot, text)
 
-    def script(self, match):
-        # An inline script ends at the first "</script", whatever the JavaScript means by it.
-        code = self.read(match.group(1)).replace("</script", "<\\/script")
-        self.hashes["script"].append(sha256(code))
-        return f"<script>{code}</script>"
+    def encoded(self, name):
+        return base64.b64encode(self.read(self.site, name, "rb")).decode()
 
-    def icon(self, match):
-        return f'<link rel="icon" href="{self.data(match.group(1), "image/png")}">'
-
-    def data(self, name, kind):
-        return data_url(os.path.join(self.site, name), kind)
-
-    def policy(self):
-        return ("default-src 'none'; script-src " + " ".join(self.hashes["script"]) +
-                " 'wasm-unsafe-eval'; style-src " + " ".join(self.hashes["style"]) +
-                "; img-src data:; font-src data:; object-src 'none'; base-uri 'none'; "
-                "form-action 'none'")
+    def inline(self, kind, text):
+        self.hashes[kind].append(sha256(text))
+        return text
 
 
-def write_single(site, description, output):
-    with open(description, encoding="utf-8") as file:
-        names = json.load(file)["page"]
-    wasm_file = os.path.splitext(names["moduleScript"])[0] + ".wasm"
-    single = SingleFile(site)
-    page = single.read("index.html")
-    page = re.sub(r'<link rel="manifest" href="[^"]+">\n', "", page)
-    page = re.sub(r'<link rel="icon" href="([^"]+)">', single.icon, page)
-    page = re.sub(r'<link rel="stylesheet" href="([^"]+)">', single.style, page)
-    wasm = single.data(wasm_file, "application/wasm").split(",", 1)[1]
-    carried = (f'<script type="application/octet-stream" id="{names["embeddedWasm"]}">'
-               f"{wasm}</script>")
-    page = page.replace("</head>", carried + "\n</head>")
-    page = re.sub(r'<script src="([^"]+)" defer></script>', single.script, page)
-    page = re.sub(r'(<meta http-equiv="Content-Security-Policy" content=")[^"]*(">)',
-                  lambda meta: meta.group(1) + single.policy() + meta.group(2), page)
+def write_single(site, template, output):
+    single = SingleFile(site, os.path.dirname(template))
+    page = single.fill(single.fill(single.read(".", template)), hashes=True)
+    left = SLOT.search(page)
+    if left:
+        raise ValueError(f"slot left unfilled: {left.group(0)}")
     with open(output, "w", encoding="utf-8") as file:
         file.write(page)
 

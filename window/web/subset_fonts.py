@@ -49,7 +49,7 @@ def cut(source, text, target):
 def main(argv):
     description, sources, licence, site = argv[1:5]
     with open(description, encoding="utf-8") as file:
-        fonts = json.load(file)["fonts"]
+        fonts = json.load(file)["web"]["fonts"]
     for font in fonts:
         target = os.path.join(site, font["file"])
         os.makedirs(os.path.dirname(target), exist_ok=True)

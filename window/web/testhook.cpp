@@ -6,7 +6,7 @@
 // Built into the test page only, never into the page that is handed out: it opens a few steps
 // before the sum of the houses before the candidate leaves the 32-bit range (at n = 65,536), so
 // that a test reaches the overflow report in a fraction of a second. The texts go through the
-// same event boundary as any step's, and satisfy the panel's invariants.
+// window's model like any step's, and satisfy the panel's invariants.
 namespace {
 
 constexpr std::int64_t startHouse = 65530;
@@ -23,6 +23,6 @@ void nearOverflow(ponderival::Panel &panel)
 
 int main()
 {
-    ponderival::web::handleEvent(nearOverflow);
+    ponderival::web::window().model().run(nearOverflow);
     return 0;
 }
