@@ -34,13 +34,16 @@ verdict() {
     echo "$2: no IP socket, no file written ($(wc -l <"$log") calls traced)"
 }
 
+for tool in strace dbus-run-session xvfb-run xdotool; do
+    command -v "$tool" >/dev/null || { echo "$0: missing tool: $tool" >&2; exit 1; }
+done
+
 QT_QPA_PLATFORM=offscreen timeout 60 dbus-run-session -- \
     strace -f -qq -e trace=%file,%network -e signal=none -o "$work/offscreen.log" \
     timeout --preserve-status 3 "$program" || [ $? -eq 143 ]
 verdict "$work/offscreen.log" offscreen
 
-if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
-    cat >"$work/session.sh" <<'SESSION'
+cat >"$work/session.sh" <<'SESSION'
 set -euo pipefail
 log=$1
 places=$2
@@ -56,11 +59,10 @@ sleep 1
 xdotool mousemove --window "$window" $(place cmdEsc) click 1    # close
 wait "$program"
 SESSION
-    "$places" >"$work/places.txt"
-    QT_QPA_PLATFORM=xcb timeout 120 xvfb-run -a dbus-run-session -- \
-        bash "$work/session.sh" "$work/x11.log" "$work/places.txt" "$program"
-    verdict "$work/x11.log" "X11 (search run, closed with Esc, status 0)"
-fi
+"$places" >"$work/places.txt"
+QT_QPA_PLATFORM=xcb timeout 120 xvfb-run -a dbus-run-session -- \
+    bash "$work/session.sh" "$work/x11.log" "$work/places.txt" "$program"
+verdict "$work/x11.log" "X11 (search run, closed with Esc, status 0)"
 leftovers=$(find "$HOME" -type f -not -path '*/.cache/fontconfig/*')
 if [ -n "$leftovers" ]; then
     echo "files left in the home folder: $leftovers" >&2

@@ -1,35 +1,77 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds with warnings as errors and runs every check: the test
-# suite (offscreen, and the real program on a private Xvfb of each X11 test's own), formatting and
-# clang-tidy, the Windows program and its tests under Wine, the web page and its tests in Chromium,
-# the system-call check, the Debian package, and the test suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# Installs what is missing, then builds with warnings as errors and runs every test: the native
+# suite (offscreen, the real program on private X servers, Wayland, and what Orca says of the
+# program and of the page), the Windows program and its tests under Wine, the page and its tests
+# under Node.js and in the browsers, the system-call check, the Debian package, and the native
+# suite again under AddressSanitizer and UndefinedBehaviorSanitizer. A test whose tool is missing
+# fails, naming the tool. Formatting and clang-tidy are scripts/lint.sh, which CI runs after this.
+#
+# Stages that do not wait on each other run side by side, the builds at a lower priority than the
+# tests beside them. Each stage's output goes to build/logs/STAGE.log and is shown if it fails;
+# the time of every stage is printed at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh test
+logs=build/logs
+rm -rf "$logs"
+mkdir -p "$logs"
+declare -A stages=()
+trap 'for pid in "${stages[@]}"; do kill "$pid" 2>/dev/null || true; done' EXIT
+
+stage() { # NAME COMMAND... : runs it with its output in its log, and records how long it took
+    local name=$1 begun=$SECONDS status=0
+    shift
+    # In a process of its own, so that a failing command inside a stage ends the stage.
+    "$@" >"$logs/$name.log" 2>&1 &
+    wait $! || status=$?
+    printf '%-28s %4d s%s\n' "$name" $((SECONDS - begun)) "$([ $status -eq 0 ] || echo ' FAILED')" \
+        >>"$logs/times.txt"
+    if [ $status -ne 0 ]; then
+        echo "== $name failed (status $status); the end of $logs/$name.log:" >&2
+        tail -n 80 "$logs/$name.log" >&2
+    fi
+    return $status
+}
+in_background() { # NAME COMMAND...
+    stage "$@" &
+    stages[$1]=$!
+}
+await() { # NAME...
+    local name
+    for name in "$@"; do
+        wait "${stages[$name]}" || exit 1
+        unset "stages[$name]"
+    done
+}
+building() { nice -n 10 "$@"; }
+
+native_tests() {
+    ctest --preset ci
+    # Orca follows the search a second time in a row: an order of utterances held by luck shows.
+    ctest --preset ci -L a11y
+    scripts/check-syscalls.sh build/ci/window/qt/ponderival build/ci/window/form/ponderival_formplaces
+    scripts/check-package.sh build/ci
+}
+windows() {
+    building scripts/build-windows.sh
+    scripts/with-wine.sh ctest --preset windows
+}
+sanitized() {
+    building cmake --preset asan
+    building cmake --build --preset asan
+    ctest --preset asan
+}
+
+begun=$SECONDS
+stage install scripts/install-deps.sh test
 export QT_QPA_PLATFORM=offscreen
-
-cmake --preset ci
-cmake --build --preset ci
-ctest --preset ci
-# Orca follows the search a second time in a row: an order of utterances held by luck shows here.
-ctest --preset ci -L a11y
-
-# The Windows program, its ZIP and installer, and its tests under a Wine and a display of their own.
-scripts/build-windows.sh
-scripts/with-wine.sh ctest --preset windows
-
-# The page: the search as WebAssembly, its tests under Node.js and the page in headless Chromium.
-scripts/build-web.sh
-ctest --preset web
-# Orca follows the page in Chromium, on the native build's private display and buses.
-ctest --preset ci -L web
-
-scripts/lint.sh build/ci build/windows build/wasm
-scripts/check-syscalls.sh build/ci/window/qt/ponderival build/ci/window/form/ponderival_formplaces
-scripts/check-package.sh build/ci
-
-cmake --preset asan
-cmake --build --preset asan
-ctest --preset asan
+# The native tests follow the page with Orca too, so the page is built before they start.
+stage native-build bash -c 'cmake --preset ci && cmake --build --preset ci'
+stage page-build scripts/build-web.sh
+in_background native-tests native_tests
+in_background page-tests ctest --preset web
+in_background windows windows
+in_background sanitized sanitized
+await page-tests native-tests windows sanitized
+printf '%-28s %4d s\n' "all" $((SECONDS - begun)) >>"$logs/times.txt"
+cat "$logs/times.txt"

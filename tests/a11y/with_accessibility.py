@@ -3,7 +3,7 @@
 on it, the X11 platform and Qt's bridge switched on as a screen reader would switch it on. Qt's
 offscreen platform never turns accessibility on, and without it no accessibility event is sent.
 
-Usage: with_accessibility.py PROGRAM [ARGS...]. Exits 77 (skipped) when a tool is missing."""
+Usage: with_accessibility.py PROGRAM [ARGS...]. Exits 77, naming it, when a tool is missing."""
 
 import subprocess
 import sys
@@ -17,7 +17,7 @@ def main():
         return 2
     missing = [tool for tool in missing_tools() if "orca" not in tool and "speech" not in tool]
     if missing:
-        print("skipped: missing " + ", ".join(missing))
+        print("missing tool: " + ", ".join(missing), file=sys.stderr)
         return 77
     with OrcaSession(sys.argv[1], orca=False) as session:
         env = {**session.env, "QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}

@@ -1,10 +1,10 @@
 # shellcheck shell=bash
-# Sourced by the resource tests. A test whose tool is missing exits with 77, which CTest reports
-# as skipped; scripts/install-deps.sh test installs every one of them.
+# Sourced by the resource tests. A test whose tool is missing exits with 77, naming it;
+# scripts/install-deps.sh test installs every one of them.
 
 require_tool() { # TOOL DEBIAN_PACKAGE
     if ! command -v "$1" >/dev/null 2>&1; then
-        echo "SKIP: $1 is not installed (Debian package $2)"
+        echo "missing tool: $1 is not installed (Debian package $2)" >&2
         exit 77
     fi
 }

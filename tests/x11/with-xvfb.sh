@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Runs a command on an X server of its own: Xvfb at 24 bits a pixel, whose display number the
 # server picks itself (-displayfd), so that test programs run side by side never race for one as
-# xvfb-run -a can. Exits with 77, which CTest reports as skipped, when Xvfb or xdotool is missing.
+# xvfb-run -a can. Exits with 77, naming the tool, when Xvfb or xdotool is missing.
 set -euo pipefail
 for tool in Xvfb:xvfb xdotool:xdotool xprop:x11-utils dbus-run-session:dbus-daemon; do
     if ! command -v "${tool%%:*}" >/dev/null; then
-        echo "SKIP: ${tool%%:*} is not installed (Debian package ${tool#*:})"
+        echo "missing tool: ${tool%%:*} is not installed (Debian package ${tool#*:})" >&2
         exit 77
     fi
 done
