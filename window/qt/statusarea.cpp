@@ -1,26 +1,26 @@
 #include "statusarea.h"
 
 #include <QAccessible>
-#include <QVariant>
-#include <QWidget>
 
 namespace ponderival::qt {
 
-StatusArea::StatusArea(QWidget &window) : QObject(&window)
+StatusArea::StatusArea(QWidget &window) : QWidget(&window)
 {
     setObjectName(QLatin1StringView(areaName));
-    for (QObject *&notice : m_notices) {
-        notice = new QObject(this);
+    setGeometry(0, 0, 0, 0);
+    for (QWidget *&notice : m_notices) {
+        notice = new QWidget(this);
         notice->setObjectName(QLatin1StringView(noticeName));
+        notice->setGeometry(0, 0, 0, 0);
     }
 }
 
 void StatusArea::announce(const QString &message, const QString &followUp)
 {
-    QObject *notice = m_notices.at(m_next);
+    QWidget *notice = m_notices.at(m_next);
     m_next = (m_next + 1) % noticeCount;
-    notice->setProperty("accessibleName", message);
-    notice->setProperty("accessibleDescription", followUp);
+    notice->setAccessibleName(message);
+    notice->setAccessibleDescription(followUp);
     QAccessibleEvent shown(notice, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }
