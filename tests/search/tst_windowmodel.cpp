@@ -56,7 +56,7 @@ TEST_F(Window, StartingARunReachesTheWindowInOrder)
                        "face " + hexText(form::stopRunningLook.background),
                        R"(text lblCase "")",
                        R"(describe "")",
-                       "say \"" + running + "\" \"\""};
+                       "say \"" + running + R"(" "")"};
     EXPECT_EQ(port.takeLog(), expected);
 }
 
@@ -110,7 +110,8 @@ TEST_F(Window, AScreenReaderHearsTheFirstThreeAnswers)
     for (auto named = firstOfRun + 1; named + 1 < sums.end(); ++named) {
         EXPECT_GE(named->at - (named - 1)->at, namePacing) << named->name;
     }
-    EXPECT_EQ(sums.end() - firstOfRun, 169 * 10 / namePacing.count() + 1);
+    const std::ptrdiff_t namedInRun = std::ptrdiff_t{169} * 10 / namePacing.count() + 1;
+    EXPECT_EQ(sums.end() - firstOfRun, namedInRun);
     EXPECT_EQ(sums.back().name, "Somma 20706");
     EXPECT_EQ(sums.back().at, RecordingPort::clock);
     EXPECT_EQ(port.names.back().name, "Case 288");
@@ -130,7 +131,7 @@ TEST_F(Window, ARunHaltedByHandSaysTheCaptionAndDescribesWhereItHalted)
                        R"(name lblTot "Somma 10")",
                        R"(name lblCivico "Numero 5")",
                        R"(describe "Somma 10, Numero 5")",
-                       "say \"" + idle + "\" \"\""};
+                       "say \"" + idle + R"(" "")"};
     EXPECT_EQ(port.takeLog(), expected);
     // A tick that fell due before the timer stopped runs nothing.
     model.tick();
