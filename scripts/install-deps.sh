@@ -12,6 +12,9 @@ test_packages=(
     icoutils binutils-mingw-w64-x86-64 gcc-mingw-w64-x86-64
     desktop-file-utils appstream dpkg-dev file
     orca speech-dispatcher-espeak-ng
+    # Qt 6.4 runs a program natively on Wayland once qt6-wayland is installed, so the window is
+    # tried under weston's headless compositor, with Xwayland beside it and without.
+    weston qt6-wayland xwayland
 )
 # /usr/bin/wine comes from "wine", the 64-bit Wine itself from "wine64". Wine only recommends the X
 # libraries below but loads them when it runs: Xrender to draw, XRandR and Xinerama for the

@@ -74,6 +74,21 @@ bool displayAvailable()
 #endif
 }
 
+// Qt prefers Wayland wherever a compositor offers it, and a Wayland client cannot place its
+// window, so the window would no longer open centred. Through the compositor's X server it still
+// does, so X11 comes first wherever it is offered. With Wayland alone, Wayland is named outright:
+// trying X first would tell the user on every start that it could not be reached. A user's own
+// choice still wins.
+void preferX11OverWayland()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM",
+                qEnvironmentVariableIsEmpty("DISPLAY") ? "wayland" : "xcb;wayland");
+    }
+#endif
+}
+
 } // namespace
 
 bool prepareToStart()
@@ -88,6 +103,7 @@ bool prepareToStart()
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     }
+    preferX11OverWayland();
     return true;
 }
 
