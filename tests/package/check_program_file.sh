@@ -33,7 +33,7 @@ awk -v v="$subsystem_version" 'BEGIN { exit !(v + 0 <= 6.1) }' ||
 sed -n 's/^[[:space:]]*DLL Name: //p' "$work/headers.txt" >"$work/imports.txt"
 [ -s "$work/imports.txt" ] || fail "objdump found no imported DLL at all"
 # The DLLs of Windows itself; no C++ run time, no threads library, no Qt beside the program.
-windows_dlls='^(kernel32|user32|gdi32|msvcrt|winmm|comctl32|advapi32|shell32|uxtheme|api-ms-win-crt-[a-z0-9-]+)\.dll$'
+windows_dlls='^(kernel32|user32|gdi32|msvcrt|winmm|ole32|comctl32|advapi32|shell32|uxtheme|api-ms-win-crt-[a-z0-9-]+)\.dll$'
 foreign=$(grep -viE "$windows_dlls" "$work/imports.txt" || true)
 [ -z "$foreign" ] || fail "imports DLLs that do not come with Windows:"$'\n'"$foreign"
 

@@ -1,9 +1,8 @@
 #include "formcontrols.h"
 #include "frmponderivaldescription.h"
-#include "widetext.h"
+#include "programprocess.h"
 #include "windowdriver.h"
 
-#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -33,7 +32,7 @@ std::vector<Shown> runUntilHalt(WindowDriver &driver)
         if (shown.empty() || shown.back() != now) {
             shown.push_back(now);
         }
-        return !driver.window().timer1().enabled();
+        return !driver.window().model().timerEnabled();
     }));
     return shown;
 }
@@ -131,6 +130,9 @@ TEST(Run, ClickRunsOneStepPerTickUntilTheFirstSolution)
     const RECT stop = driver.place("cmdStop");
     EXPECT_EQ(driver.pixel({stop.left + 6, stop.top + 6}),
               ponderival::form::stopIdleLook.background.value);
+    // Told to a screen reader on the way, with nothing failing but what the system lacks.
+    EXPECT_TRUE(driver.window().screenReader().connected());
+    EXPECT_EQ(driver.window().screenReader().fault(), S_OK);
 }
 
 TEST(Run, HaltAndResumeFromTheNextCandidate)
@@ -168,7 +170,7 @@ TEST_P(ClosingWhileRunning, EndsWithStatusZero)
     ASSERT_TRUE(driver.waitUntil([&] { return driver.exitStatus().has_value(); }));
     EXPECT_EQ(driver.exitStatus(), 0);
     EXPECT_EQ(driver.window().handle(), nullptr);
-    EXPECT_FALSE(driver.window().timer1().enabled());
+    EXPECT_FALSE(driver.window().timer1().running());
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, ClosingWhileRunning,
@@ -187,49 +189,20 @@ INSTANTIATE_TEST_SUITE_P(Ways, ClosingWhileRunning,
                                                  }}),
                          [](const auto &row) { return std::string(row.param.name); });
 
-namespace {
-
-BOOL CALLBACK findProcessWindow(HWND window, LPARAM found)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    auto &result = *reinterpret_cast<std::pair<DWORD, HWND> *>(found);
-    result.second = process == result.first && IsWindowVisible(window) ? window : nullptr;
-    return result.second == nullptr ? TRUE : FALSE;
-}
-
-} // namespace
-
 // The real program file, started as a child process: a click on cmdEsc ends it with status 0.
 TEST(RealProgram, CmdEscEndsItWithStatusZero)
 {
-    std::wstring path = L"Z:" + ponderival::win32::toWide(PONDERIVAL_EXECUTABLE);
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION child{};
-    ASSERT_TRUE(CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &child));
-    std::pair<DWORD, HWND> window{child.dwProcessId, nullptr};
-    for (const ULONGLONG end = GetTickCount64() + 30000; !window.second && GetTickCount64() < end;
-         WaitForSingleObject(child.hProcess, 20)) {
-        EnumWindows(findProcessWindow, reinterpret_cast<LPARAM>(&window));
-    }
+    const ProgramProcess program(PONDERIVAL_EXECUTABLE);
+    const HWND window = program.waitForWindow();
+    ASSERT_NE(window, nullptr);
     const auto cmdEsc = ponderival::form::controlIndex("cmdEsc").value();
     RECT rect{};
-    GetWindowRect(GetDlgItem(window.second, ponderival::win32::controlId(cmdEsc)), &rect);
-    SetForegroundWindow(window.second);
+    GetWindowRect(GetDlgItem(window, ponderival::win32::controlId(cmdEsc)), &rect);
+    SetForegroundWindow(window);
     SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     INPUT press[2]{{INPUT_MOUSE, {}}, {INPUT_MOUSE, {}}};
     press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, press, sizeof(INPUT));
-    DWORD status = STILL_ACTIVE;
-    if (WaitForSingleObject(child.hProcess, 30000) != WAIT_OBJECT_0) {
-        TerminateProcess(child.hProcess, 99);
-    }
-    GetExitCodeProcess(child.hProcess, &status);
-    CloseHandle(child.hThread);
-    CloseHandle(child.hProcess);
-    EXPECT_EQ(status, 0U);
+    EXPECT_EQ(program.waitForExit(), 0U);
 }

@@ -1,4 +1,5 @@
 #include "dpi.h"
+#include "formcontrols.h"
 #include "frmponderivaldescription.h"
 #include "selectedobject.h"
 #include "widetext.h"
@@ -90,6 +91,28 @@ bool statementFits(const WindowDriver &driver)
     return needed.bottom <= client.bottom && needed.right <= client.right;
 }
 
+// Beside the described controls the window has only the status controls a screen reader reads:
+// shown to the system, but of no size, out of the tab order and never focused.
+void expectStatusControlsUnseen(WindowDriver &driver)
+{
+    std::size_t count = 0;
+    for (HWND child = GetWindow(driver.window().handle(), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (ponderival::win32::isFormControl(GetDlgCtrlID(child))) {
+            continue;
+        }
+        ++count;
+        RECT rect{};
+        GetWindowRect(child, &rect);
+        EXPECT_TRUE(IsWindowVisible(child));
+        EXPECT_TRUE(IsRectEmpty(&rect));
+        EXPECT_EQ(GetWindowLongPtrW(child, GWL_STYLE) & WS_TABSTOP, 0);
+        EXPECT_NE(GetFocus(), child);
+        EXPECT_EQ(ponderival::win32::windowText(child), L"") << "said nothing yet";
+    }
+    EXPECT_EQ(count, ponderival::win32::ScreenReader::statusCount);
+}
+
 } // namespace
 
 TEST(WindowFrame, BorderlessPopupOfDescribedSizeCentredOnWorkArea)
@@ -173,12 +196,13 @@ TEST(ControlLayout, PlaceTextFontStyleAndVisibilityAsDescribed)
         const auto style = static_cast<DWORD>(GetWindowLongPtrW(handle, GWL_STYLE));
         EXPECT_EQ((style & WS_TABSTOP) != 0,
                   control.kind == form::ControlKind::Button && control.visible);
-        if (control.kind == form::ControlKind::Label) {
+        if (form::isLabel(control)) {
             EXPECT_EQ(style & (SS_TYPEMASK | SS_NOPREFIX), DWORD{SS_CENTER | SS_NOPREFIX});
         }
     }
     expectDrawnAsDescribed(driver, 96);
     EXPECT_TRUE(statementFits(driver));
+    expectStatusControlsUnseen(driver);
 }
 
 // The conversions the layout rests on, worked out by hand: a twip is 1/1440 inch, a point 1/72,

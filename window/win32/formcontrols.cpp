@@ -29,6 +29,7 @@ DWORD styleOf(std::size_t index)
                   (startsGroup(index) ? WS_GROUP : 0U);
     switch (control.kind) {
     case ControlKind::Label:
+    case ControlKind::Field:
         // A centred static wraps its words by itself, as the statement needs; no & is a prefix.
         return style | SS_CENTER | SS_NOPREFIX;
     case ControlKind::Button:

@@ -3,6 +3,7 @@
 #include "colour.h"
 #include "frmponderivaldescription.h"
 #include "gdiobject.h"
+#include "panel.h"
 
 #include <array>
 #include <cstddef>
@@ -24,6 +25,15 @@ inline constexpr int firstControlId = 100;
     return static_cast<std::size_t>(id - firstControlId);
 }
 
+// Whether a child's id is one of the described controls' (the window has a screen reader's too).
+[[nodiscard]] constexpr bool isFormControl(int id)
+{
+    return id >= firstControlId && controlIndex(id) < form::controls.size();
+}
+
+// The first id after the described controls'.
+inline constexpr int firstOwnId = controlId(form::controls.size());
+
 // The window's controls, made from the description as real child windows: labels are statics,
 // the buttons are buttons and Shape1 is a static that draws its outline. It also keeps what they
 // are drawn with: a font per face and size at the window's DPI, a brush per coloured control.
@@ -34,6 +44,10 @@ public:
     void create(HWND parent);
 
     [[nodiscard]] HWND handle(std::size_t index) const { return m_handles.at(index); }
+    [[nodiscard]] HWND handle(Field field) const
+    {
+        return handle(fieldControls.at(static_cast<std::size_t>(field)));
+    }
 
     // Places every control and gives it its font for the given DPI.
     void place(UINT dpi);

@@ -1,12 +1,12 @@
 #include "frmponderival.h"
 
 #include "dpi.h"
+#include "errorreport.h"
 #include "frmponderivaldescription.h"
-#include "runcontrol.h"
+#include "narrator.h"
 #include "widetext.h"
 #include "windowplacement.h"
 
-#include <exception>
 #include <stdexcept>
 #include <windowsx.h>
 
@@ -15,16 +15,15 @@ namespace ponderival::win32 {
 namespace {
 
 constexpr const wchar_t *windowClassName = L"Ponderival.frmPonderival";
-
-// A failure of the window itself goes the way of an error in the search.
-void raiseInternalError(Panel & /*panel*/)
-{
-    throw RuntimeError::internal();
-}
+constexpr std::size_t cmdStop = form::indexOf("cmdStop");
+// COM and the annotations take a moment to load (15 ms under Wine), so they come once the window
+// is on the screen, when the program first waits: the one timer message of the window.
+constexpr UINT_PTR connectScreenReader = 1;
 
 } // namespace
 
 frmPonderival::frmPonderival()
+    : m_reportError([this](const RuntimeError &error) { showRuntimeErrorMessage(m_window, error); })
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     registerWindowClass(instance, windowClassName, windowProcedure);
@@ -42,6 +41,7 @@ frmPonderival::frmPonderival()
 frmPonderival::~frmPonderival()
 {
     if (m_window != nullptr) {
+        m_screenReader.release();
         SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
         DestroyWindow(m_window);
     }
@@ -50,7 +50,7 @@ frmPonderival::~frmPonderival()
 void frmPonderival::show(int showCommand)
 {
     // The focus goes to cmdStop as soon as the window is active, now or once it is restored.
-    m_lastFocus = m_controls.handle(form::indexOf("cmdStop"));
+    m_lastFocus = m_controls.handle(cmdStop);
     ShowWindow(m_window, openingShowCommand(showCommand));
     // The first ShowWindow of a program may take the starting program's setting instead of ours.
     if (IsZoomed(m_window) != FALSE) {
@@ -62,36 +62,39 @@ void frmPonderival::show(int showCommand)
     }
 }
 
-void frmPonderival::setErrorReporter(ErrorReporter reporter)
-{
-    m_panel.setErrorReporter(std::move(reporter));
-}
-
 HWND frmPonderival::control(std::string_view name) const
 {
     return m_controls.handle(form::controlIndex(name).value());
 }
 
-void frmPonderival::timer1Signalled()
+void frmPonderival::showText(Field field, std::string_view text)
 {
-    // A tick that fell due before the timer was disabled is dropped.
-    if (m_timer1.enabled()) {
-        m_panel.handleEvent(Timer1_Timer);
+    SetWindowTextW(m_controls.handle(field), toWide(text).c_str());
+}
+
+void frmPonderival::setStopCaption(std::string_view caption)
+{
+    const HWND button = m_controls.handle(cmdStop);
+    SetWindowTextW(button, toWide(caption).c_str());
+    InvalidateRect(button, nullptr, FALSE);
+}
+
+void frmPonderival::say(const Announcement &announcement)
+{
+    m_screenReader.say(toWide(announcement.message));
+    if (!announcement.followUp.empty()) {
+        m_screenReader.say(toWide(announcement.followUp));
     }
 }
 
-// The timer goes with the window, so no step runs once it is closing.
-void frmPonderival::unload()
+void frmPonderival::nameField(Field field, std::string_view name)
 {
-    m_timer1.setEnabled(false);
-    if (m_window != nullptr) {
-        DestroyWindow(m_window);
-    }
+    m_screenReader.setName(m_controls.handle(field), toWide(name));
 }
 
-void frmPonderival::cmdEsc_Click()
+void frmPonderival::describeStop(std::string_view description)
 {
-    unload();
+    m_screenReader.setDescription(m_controls.handle(cmdStop), toWide(description));
 }
 
 LRESULT CALLBACK frmPonderival::windowProcedure(HWND hwnd, UINT message, WPARAM wParam,
@@ -107,23 +110,17 @@ LRESULT CALLBACK frmPonderival::windowProcedure(HWND hwnd, UINT message, WPARAM 
     if (window == nullptr) {
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    // No exception crosses into Windows.
+    // No exception crosses into Windows. A window that cannot make its controls is not made at
+    // all; any later failure of the window ends the program as an error in the search does.
     try {
         return window->handleMessage(hwnd, message, wParam, lParam);
-    } catch (const std::exception &) {
-        return window->onFailure(message);
+    } catch (...) {
+        if (message == WM_CREATE) {
+            return -1;
+        }
+        window->m_model.fail();
+        return 0;
     }
-}
-
-// A window that cannot make its controls is not made at all; any later failure of the window
-// ends the program as an internal error, reported as an error in the search is.
-LRESULT frmPonderival::onFailure(UINT message) noexcept
-{
-    if (message == WM_CREATE) {
-        return -1;
-    }
-    m_panel.handleEvent(raiseInternalError);
-    return 0;
 }
 
 LRESULT frmPonderival::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -136,15 +133,20 @@ LRESULT frmPonderival::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
         HANDLE_MSG(hwnd, WM_ACTIVATE, onActivate);
         HANDLE_MSG(hwnd, WM_SETFOCUS, onSetFocus);
         HANDLE_MSG(hwnd, WM_NEXTDLGCTL, onNextDlgCtl);
-        HANDLE_MSG(hwnd, WM_CLOSE, onClose);
         HANDLE_MSG(hwnd, WM_DESTROY, onDestroy);
         HANDLE_MSG(hwnd, WM_NCDESTROY, onNCDestroy);
     case DM_GETDEFID:
         return onGetDefId();
+    case WM_TIMER:
+        KillTimer(hwnd, connectScreenReader);
+        m_screenReader.connect();
+        nameSeenFields();
+        return 0;
     case WM_DPICHANGED:
         onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
     default:
+        // WM_CLOSE (Alt+F4, the taskbar's Close) destroys the window, which ends the program.
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
 }
@@ -152,21 +154,19 @@ LRESULT frmPonderival::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
 BOOL frmPonderival::onCreate(HWND hwnd, LPCREATESTRUCTW /*creation*/)
 {
     m_controls.create(hwnd);
+    m_screenReader.create(hwnd, firstOwnId);
+    SetTimer(hwnd, connectScreenReader, USER_TIMER_MINIMUM, nullptr);
     m_dpi = windowDpi(hwnd);
     placeOnMonitor(m_dpi);
     return TRUE;
 }
 
-// Alt+F4 and the taskbar's Close end the program as cmdEsc does.
-void frmPonderival::onClose(HWND /*hwnd*/)
-{
-    cmdEsc_Click();
-}
-
+// However the window goes, the model hears of it: no step runs once it is closing.
 void frmPonderival::onDestroy(HWND /*hwnd*/)
 {
-    m_timer1.setEnabled(false);
-    PostQuitMessage(m_panel.exitStatus());
+    m_model.windowClosed();
+    m_screenReader.release();
+    PostQuitMessage(m_model.exitStatus());
 }
 
 void frmPonderival::onNCDestroy(HWND /*hwnd*/)
@@ -189,6 +189,16 @@ void frmPonderival::placeOnMonitor(UINT dpi)
     SetWindowPos(m_window, nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
     m_controls.place(dpi);
+}
+
+// A screen reader names the seen fields with their headings from the start; the model names them
+// anew as they change.
+void frmPonderival::nameSeenFields()
+{
+    for (const Field field : seenFields) {
+        m_screenReader.setName(m_controls.handle(field),
+                               toWide(spokenName(field, fieldControl(field).text)));
+    }
 }
 
 } // namespace ponderival::win32

@@ -1,24 +1,30 @@
 #pragma once
 
-#include "controlpanel.h"
 #include "formcontrols.h"
-#include "frmponderivaldescription.h"
 #include "precisetimer.h"
-#include "windowpanel.h"
+#include "screenreader.h"
+#include "windowmodel.h"
+#include "windowport.h"
 
+#include <functional>
 #include <string_view>
 #include <windows.h>
 
 namespace ponderival::win32 {
 
-// The program's one window: a popup without border or title, built from the description when it
-// is created, whose controls' events run the search's procedures through its ControlPanel.
-class frmPonderival
+// Tells the user of an error that nothing handled, and returns once they acknowledged it; tests
+// put a recorder in place of the message box.
+using ErrorReporter = std::function<void(const RuntimeError &)>;
+
+// The program's one window, a popup without border or title built from the description when it
+// is created: Windows' side of its model. Clicks and Timer1's ticks go to the model, which decides
+// what they run and hands back what to show and what a screen reader is to hear.
+class frmPonderival : private WindowPort
 {
 public:
     frmPonderival();
     // Destroys the window if it is still there, without asking the program to end.
-    ~frmPonderival();
+    ~frmPonderival() override;
     frmPonderival(const frmPonderival &) = delete;
     frmPonderival &operator=(const frmPonderival &) = delete;
     frmPonderival(frmPonderival &&) = delete;
@@ -27,7 +33,7 @@ public:
     // Shows the window at its described size with the focus on cmdStop. A request to maximise
     // shows it as it is; a request to minimise is kept.
     void show(int showCommand);
-    void setErrorReporter(ErrorReporter reporter);
+    void setErrorReporter(ErrorReporter reporter) { m_reportError = std::move(reporter); }
 
     // Null once the window has been destroyed.
     [[nodiscard]] HWND handle() const { return m_window; }
@@ -37,14 +43,27 @@ public:
     // Timer1, which the event loop waits on beside the messages.
     [[nodiscard]] const PreciseTimer &timer1() const { return m_timer1; }
     // The event loop calls this when Timer1's handle was signalled.
-    void timer1Signalled();
-    // Destroys the window with its controls and Timer1; the program then ends.
-    void unload();
+    void timer1Signalled() { m_model.tick(); }
+    // The search's state, for tests that start it part-way through.
+    [[nodiscard]] WindowModel &model() { return m_model; }
+    [[nodiscard]] const ScreenReader &screenReader() const { return m_screenReader; }
 
 private:
+    void showText(Field field, std::string_view text) override;
+    void setStopCaption(std::string_view caption) override;
+    void setStopFace(Colour face) override { m_controls.setFill(form::indexOf("cmdStop"), face); }
+    void startTicks(std::chrono::milliseconds interval) override { m_timer1.start(interval); }
+    void stopTicks() override { m_timer1.stop(); }
+    void say(const Announcement &announcement) override;
+    void nameField(Field field, std::string_view name) override;
+    void describeStop(std::string_view description) override;
+    void reportError(const RuntimeError &error) override { m_reportError(error); }
+    // The program ends with the model's status once the window is gone (onDestroy); a window
+    // already gone is not there to destroy (DestroyWindow refuses null).
+    void close(int /*exitStatus*/) override { DestroyWindow(m_window); }
+
     static LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT onFailure(UINT message) noexcept;
 
     BOOL onCreate(HWND hwnd, LPCREATESTRUCTW creation);
     void onCommand(HWND hwnd, int id, HWND control, UINT notification);
@@ -53,22 +72,23 @@ private:
     void onActivate(HWND hwnd, UINT state, HWND other, BOOL minimized);
     void onSetFocus(HWND hwnd, HWND previous);
     HWND onNextDlgCtl(HWND hwnd, HWND target, BOOL targetIsHandle);
-    void onClose(HWND hwnd);
     void onDestroy(HWND hwnd);
     void onNCDestroy(HWND hwnd);
     LRESULT onGetDefId() const;
     void onDpiChanged(UINT dpi, const RECT &suggested);
 
     void placeOnMonitor(UINT dpi);
+    void nameSeenFields();
     [[nodiscard]] bool takesFocus(HWND control) const;
-    void cmdEsc_Click();
 
     HWND m_window = nullptr;
     UINT m_dpi = 96;
     HWND m_lastFocus = nullptr;
-    PreciseTimer m_timer1{form::timer1.intervalMilliseconds};
+    PreciseTimer m_timer1;
     FormControls m_controls;
-    ControlPanel m_panel{*this, m_controls, m_timer1};
+    ScreenReader m_screenReader;
+    ErrorReporter m_reportError;
+    WindowModel m_model{*this};
 };
 
 } // namespace ponderival::win32

@@ -1,17 +1,15 @@
 #include "frmponderival.h"
 #include "frmponderivaldescription.h"
 #include "ownerdraw.h"
-#include "runcontrol.h"
-#include "searchstep.h"
 
 #include <windows.h>
+#include <windowsx.h>
 
 // The messages the controls send their window: clicks, drawing, colours and the keyboard focus.
 namespace ponderival::win32 {
 
 namespace {
 
-constexpr int idCmdAvanti = controlId(form::indexOf("cmdAvanti"));
 constexpr int idCmdStop = controlId(form::indexOf("cmdStop"));
 constexpr int idCmdEsc = controlId(form::indexOf("cmdEsc"));
 constexpr int idShape1 = controlId(form::indexOf("Shape1"));
@@ -23,21 +21,8 @@ void frmPonderival::onCommand(HWND /*hwnd*/, int id, HWND /*control*/, UINT noti
     // Enter and Esc come as IDOK and IDCANCEL, which name no control: Esc presses nothing, and
     // Enter arrives as a click on the focused button through DM_GETDEFID. A drawn button reports
     // the second of two quick clicks as a double click; to the user it is one more click.
-    if (notification != BN_CLICKED && notification != BN_DOUBLECLICKED) {
-        return;
-    }
-    switch (id) {
-    case idCmdStop:
-        m_panel.handleEvent(cmdStop_Click);
-        break;
-    case idCmdAvanti:
-        m_panel.handleEvent(cmdAvanti_Click);
-        break;
-    case idCmdEsc:
-        cmdEsc_Click();
-        break;
-    default:
-        break;
+    if ((notification == BN_CLICKED || notification == BN_DOUBLECLICKED) && isFormControl(id)) {
+        m_model.click(controlIndex(id));
     }
 }
 
@@ -65,9 +50,14 @@ void frmPonderival::onDrawItem(HWND /*hwnd*/, const DRAWITEMSTRUCT *item)
     }
 }
 
-HBRUSH frmPonderival::onCtlColorStatic(HWND /*hwnd*/, HDC context, HWND label, int /*type*/)
+// The status controls a screen reader reads have no size, and nothing of them is drawn.
+HBRUSH frmPonderival::onCtlColorStatic(HWND hwnd, HDC context, HWND label, int /*type*/)
 {
-    return m_controls.labelFill(controlIndex(GetDlgCtrlID(label)), context);
+    const int id = GetDlgCtrlID(label);
+    if (!isFormControl(id)) {
+        return FORWARD_WM_CTLCOLORSTATIC(hwnd, context, label, DefWindowProcW);
+    }
+    return m_controls.labelFill(controlIndex(id), context);
 }
 
 // Like a dialog, the window gives the focus back to the button that had it when it was last
@@ -107,7 +97,8 @@ HWND frmPonderival::onNextDlgCtl(HWND hwnd, HWND target, BOOL targetIsHandle)
 
 bool frmPonderival::takesFocus(HWND control) const
 {
-    if (control == nullptr || GetParent(control) != m_window) {
+    if (control == nullptr || GetParent(control) != m_window ||
+        !isFormControl(GetDlgCtrlID(control))) {
         return false;
     }
     return form::takesFocus(form::controls.at(controlIndex(GetDlgCtrlID(control))));

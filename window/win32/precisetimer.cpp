@@ -16,7 +16,7 @@ constexpr LONGLONG hundredNanosecondsPerMillisecond = 10000;
 
 } // namespace
 
-PreciseTimer::PreciseTimer(LONG intervalMilliseconds) : m_interval(intervalMilliseconds)
+PreciseTimer::PreciseTimer()
 {
     m_handle = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
                                       TIMER_ALL_ACCESS);
@@ -31,30 +31,34 @@ PreciseTimer::PreciseTimer(LONG intervalMilliseconds) : m_interval(intervalMilli
 
 PreciseTimer::~PreciseTimer()
 {
-    setEnabled(false);
+    stop();
     CloseHandle(m_handle);
 }
 
-void PreciseTimer::setEnabled(bool enabled)
+void PreciseTimer::start(std::chrono::milliseconds interval)
 {
-    if (enabled == m_enabled) {
+    // The raised resolution is asked for once per run, so that stop() gives it back exactly once.
+    if (!m_running && !m_highResolution) {
+        timeBeginPeriod(finestResolution);
+    }
+    const auto period = static_cast<LONG>(interval.count());
+    // A negative due time is relative.
+    LARGE_INTEGER dueTime{};
+    dueTime.QuadPart = -period * hundredNanosecondsPerMillisecond;
+    SetWaitableTimer(m_handle, &dueTime, period, nullptr, nullptr, FALSE);
+    m_running = true;
+}
+
+void PreciseTimer::stop()
+{
+    if (!m_running) {
         return;
     }
-    if (enabled) {
-        if (!m_highResolution) {
-            timeBeginPeriod(finestResolution);
-        }
-        // A negative due time is relative: the first tick comes one interval from now.
-        LARGE_INTEGER dueTime{};
-        dueTime.QuadPart = -m_interval * hundredNanosecondsPerMillisecond;
-        SetWaitableTimer(m_handle, &dueTime, m_interval, nullptr, nullptr, FALSE);
-    } else {
-        CancelWaitableTimer(m_handle);
-        if (!m_highResolution) {
-            timeEndPeriod(finestResolution);
-        }
+    CancelWaitableTimer(m_handle);
+    if (!m_highResolution) {
+        timeEndPeriod(finestResolution);
     }
-    m_enabled = enabled;
+    m_running = false;
 }
 
 } // namespace ponderival::win32

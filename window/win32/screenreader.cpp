@@ -1,0 +1,121 @@
+#include "screenreader.h"
+
+#include <algorithm>
+#include <string>
+
+namespace ponderival::win32 {
+
+namespace {
+
+// UI Automation's LiveSetting property and its Assertive value, and the event of a live region's
+// change: uiautomation.h has them, but MinGW-w64's does not compile as C++, and winuser.h declares
+// the event for Windows 8 and later only, while the program is built for Windows 7 too.
+constexpr GUID liveSettingProperty{
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr LONG assertive = 2;
+constexpr DWORD liveRegionChanged = 0x8019;
+
+constexpr auto clientObject = static_cast<DWORD>(OBJID_CLIENT);
+
+void raise(DWORD event, HWND control)
+{
+    NotifyWinEvent(event, control, OBJID_CLIENT, CHILDID_SELF);
+}
+
+} // namespace
+
+ScreenReader::~ScreenReader()
+{
+    m_services.reset();
+    if (SUCCEEDED(m_apartment)) {
+        CoUninitialize();
+    }
+}
+
+void ScreenReader::create(HWND window, int firstId)
+{
+    for (std::size_t index = 0; index < statusCount; ++index) {
+        const auto id =
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId) + static_cast<INT_PTR>(index));
+        m_status.at(index) =
+            CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX, 0, 0,
+                            0, 0, window, id, GetModuleHandleW(nullptr), nullptr);
+    }
+}
+
+void ScreenReader::connect()
+{
+    m_apartment = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccPropServices *services = nullptr;
+    check(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                           IID_IAccPropServices, reinterpret_cast<void **>(&services)));
+    m_services.reset(services);
+    VARIANT setting{};
+    setting.vt = VT_I4;
+    setting.lVal = assertive;
+    for (const HWND status : m_status) {
+        if (m_services && status != nullptr) {
+            check(m_services->SetHwndProp(status, clientObject, CHILDID_SELF, liveSettingProperty,
+                                          setting));
+            m_annotated.emplace_back(status, &liveSettingProperty);
+        }
+    }
+}
+
+void ScreenReader::release()
+{
+    for (const auto &[control, property] : m_annotated) {
+        check(m_services->ClearHwndProps(control, clientObject, CHILDID_SELF, property, 1));
+    }
+    m_annotated.clear();
+}
+
+void ScreenReader::say(std::wstring_view message)
+{
+    const HWND status = m_status.at(m_next);
+    m_next = (m_next + 1) % statusCount;
+    SetWindowTextW(status, std::wstring(message).c_str());
+    raise(liveRegionChanged, status);
+}
+
+// Where there is no annotation, the event still tells a screen reader to read the name again:
+// the field's own, its text.
+void ScreenReader::setName(HWND control, std::wstring_view name)
+{
+    annotate(control, PROPID_ACC_NAME, name);
+    raise(EVENT_OBJECT_NAMECHANGE, control);
+}
+
+void ScreenReader::setDescription(HWND control, std::wstring_view description)
+{
+    annotate(control, PROPID_ACC_DESCRIPTION, description);
+    raise(EVENT_OBJECT_DESCRIPTIONCHANGE, control);
+}
+
+// An empty text gives the control back the property it has of its own.
+void ScreenReader::annotate(HWND control, const MSAAPROPID &property, std::wstring_view text)
+{
+    if (!m_services) {
+        return;
+    }
+    check(text.empty()
+              ? m_services->ClearHwndProps(control, clientObject, CHILDID_SELF, &property, 1)
+              : m_services->SetHwndPropStr(control, clientObject, CHILDID_SELF, property,
+                                           std::wstring(text).c_str()));
+    const std::pair<HWND, const MSAAPROPID *> annotation{control, &property};
+    if (std::find(m_annotated.begin(), m_annotated.end(), annotation) == m_annotated.end()) {
+        m_annotated.push_back(annotation);
+    }
+}
+
+// Wine has no annotations (E_NOTIMPL): the controls then keep what they say of themselves. Any
+// other failure is ours; it is noted for a debugger and for the tests, and the window goes on.
+void ScreenReader::check(HRESULT result)
+{
+    if (FAILED(result) && result != E_NOTIMPL && m_fault == S_OK) {
+        m_fault = result;
+        OutputDebugStringW(L"Ponderival: a screen reader's annotation failed\n");
+    }
+}
+
+} // namespace ponderival::win32

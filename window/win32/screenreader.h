@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <memory>
+#include <oleacc.h>
+#include <string_view>
+#include <utility>
+#include <vector>
+#include <windows.h>
+
+namespace ponderival::win32 {
+
+// What a screen reader is told beyond what Windows says of the controls by itself, in the ways
+// Windows screen readers listen to a plain Win32 window. A message is the new text of a status
+// control marked as an assertive live region, which NVDA and Narrator speak whatever has the
+// focus; names and descriptions are annotations laid over what the controls give. A part that the
+// system lacks (Wine has no annotations) leaves the rest working: nothing here stops the program.
+class ScreenReader
+{
+public:
+    // A listener reads each message's control when it gets to the event, which may be after the
+    // next message was sent (an answer's caption follows it at once), so messages take turns.
+    static constexpr std::size_t statusCount = 3;
+
+    ScreenReader() = default;
+    ~ScreenReader();
+    ScreenReader(const ScreenReader &) = delete;
+    ScreenReader &operator=(const ScreenReader &) = delete;
+    ScreenReader(ScreenReader &&) = delete;
+    ScreenReader &operator=(ScreenReader &&) = delete;
+
+    // Makes the status controls, children of the window being created, with ids from firstId on:
+    // shown to the system, so that no event of theirs is dropped, but of no size, so unseen.
+    void create(HWND window, int firstId);
+    // Takes COM and the annotations: until then names and descriptions are only announced.
+    void connect();
+    // Takes back every annotation while the controls are still there, as the window goes.
+    void release();
+
+    void say(std::wstring_view message);
+    void setName(HWND control, std::wstring_view name);
+    void setDescription(HWND control, std::wstring_view description);
+
+    [[nodiscard]] bool connected() const { return m_services != nullptr; }
+    // The first failure that no missing part of the system explains, or S_OK: a fault of ours.
+    [[nodiscard]] HRESULT fault() const { return m_fault; }
+
+private:
+    struct Release
+    {
+        void operator()(IUnknown *object) const { object->Release(); }
+    };
+
+    void annotate(HWND control, const MSAAPROPID &property, std::wstring_view text);
+    void check(HRESULT result);
+
+    // COM for this thread, taken while the window lives; given back after the services.
+    HRESULT m_apartment = CO_E_NOTINITIALIZED;
+    std::unique_ptr<IAccPropServices, Release> m_services;
+    std::array<HWND, statusCount> m_status{};
+    std::size_t m_next = 0;
+    std::vector<std::pair<HWND, const MSAAPROPID *>> m_annotated;
+    HRESULT m_fault = S_OK;
+};
+
+} // namespace ponderival::win32
