@@ -204,7 +204,9 @@ def main():
         sys.exit(f"No benchmark program {missing.filename}: build with "
                  "-DPONDERIVAL_BUILD_BENCHMARKS=ON, as scripts/bench.sh does.")
     if args.windows:
-        rows += windows_rows(args.windows.resolve(), args.runs, max(args.runs * 5, 15))
+        qt_events = next((float(cells[1]) for cells in rows
+                          if cells[0] == "a11y events/s while running"), None)
+        rows += windows_rows(args.windows.resolve(), args.runs, max(args.runs * 5, 15), qt_events)
     if args.web:
         site, description = (path.resolve() for path in args.web)
         rows += web_rows(site, description, args.runs)

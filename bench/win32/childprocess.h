@@ -16,6 +16,7 @@ public:
     ChildProcess(ChildProcess &&) = delete;
     ChildProcess &operator=(ChildProcess &&) = delete;
 
+    [[nodiscard]] DWORD id() const { return m_process.dwProcessId; }
     // The program's visible top-level window with this caption, or nullptr if none shows in time.
     [[nodiscard]] HWND waitForWindow(const wchar_t *caption, DWORD timeoutMs) const;
     [[nodiscard]] double cpuSeconds() const;

@@ -47,11 +47,6 @@ std::wstring FormProbe::text(HWND control)
     return text;
 }
 
-void FormProbe::setText(std::string_view name, const std::wstring &text) const
-{
-    SendMessageW(control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
 void FormProbe::click(std::string_view name) const
 {
     SendMessageW(control(name), BM_CLICK, 0, 0);

@@ -7,8 +7,8 @@
 #include <windows.h>
 
 // Another program's frmPonderival seen from outside: its controls found by their described places
-// (in pixels at 96 dpi), their texts read and written as any program may do with static and
-// button controls, and the colours the screen shows inside them.
+// (in pixels at 96 dpi), their texts read and their buttons pressed as any program may do with
+// static and button controls, and the colours the screen shows inside them.
 class FormProbe
 {
 public:
@@ -17,7 +17,6 @@ public:
     // The child control lying exactly at the described place of this control, or nullptr.
     [[nodiscard]] HWND control(std::string_view name) const;
     [[nodiscard]] static std::wstring text(HWND control);
-    void setText(std::string_view name, const std::wstring &text) const;
     void click(std::string_view name) const;
     // Whether the screen shows the control's described colour at a point inside it, away from
     // its centred text, its edge and a focus rectangle.

@@ -3,19 +3,27 @@
 #include "frmponderivaldescription.h"
 #include "tickleg.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <exception>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
 #include <windows.h>
 
 // Times a Windows program from outside, as run_benchmarks.py runs it under Wine, and prints
 // "name=value" lines. With --form the program is Ponderival: start-up lasts until its coloured
-// controls show, and the tick leg starts from the panel as the third solution leaves it.
+// controls show, and the tick leg starts where the third solution leaves the search, reached as a
+// user reaches it, by pressing cmdStop and waiting for each halt; only the leg is timed.
 //
 //   winbench startup [--form] PROGRAM [ARG]  start-up to the first paint; peak memory
 //   winbench ticks [--form] PROGRAM [ARG]    tick rate and processor time over the tick leg
+//   winbench events --form PROGRAM           accessibility events a second during the leg, as an
+//                                            out-of-context WinEvent listener hears them
 namespace {
 
 namespace form = ponderival::form;
@@ -60,6 +68,7 @@ bool painted(const FormProbe &probe, bool isForm)
     return true;
 }
 
+// Runs this thread's messages meanwhile, which is where a WinEvent hook hears the program.
 template <typename Condition> void waitFor(Condition condition, const char *what)
 {
     const ULONGLONG deadline = GetTickCount64() + patienceMs;
@@ -67,7 +76,11 @@ template <typename Condition> void waitFor(Condition condition, const char *what
         if (GetTickCount64() > deadline) {
             throw std::runtime_error(what);
         }
-        Sleep(1);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
     }
 }
 
@@ -92,13 +105,14 @@ void startup(const std::wstring &commandLine, bool isForm)
     print("exit_status", child.close(window));
 }
 
-// The panel as the step before house 204 leaves it, written into the labels that hold it.
-void placeAfterThirdSolution(const FormProbe &probe)
+// The first three runs, each started by cmdStop and waited for until it halts at its answer.
+void runToThirdAnswer(const FormProbe &probe)
 {
-    probe.setText("lblN", std::to_wstring(tickleg::firstN));
-    probe.setText("lblTot", std::to_wstring(tickleg::sumUpTo(tickleg::firstN)));
-    probe.setText("lblCivico", std::to_wstring(tickleg::firstN + 1));
-    probe.setText("lblCase", L"288");
+    HWND street = probe.control("lblCase");
+    for (const std::wstring_view length : tickleg::streetsBefore) {
+        probe.click("cmdStop");
+        waitFor([&] { return FormProbe::text(street) == length; }, "a run never halted");
+    }
 }
 
 void ticks(const std::wstring &commandLine, bool isForm)
@@ -109,7 +123,7 @@ void ticks(const std::wstring &commandLine, bool isForm)
     // The click comes once the window is on screen and settled, as a user's would.
     Sleep(500);
     if (isForm) {
-        placeAfterThirdSolution(probe);
+        runToThirdAnswer(probe);
     }
     HWND house = probe.control("lblCivico");
     const std::wstring lastHouse = std::to_wstring(tickleg::lastN + 1);
@@ -124,6 +138,42 @@ void ticks(const std::wstring &commandLine, bool isForm)
     print("exit_status", child.close(window));
 }
 
+// The hook's procedure has nowhere else to put what it hears: each event's time.
+std::vector<DWORD> heard;
+
+void CALLBACK onEvent(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND /*control*/, LONG /*object*/,
+                      LONG /*child*/, DWORD /*thread*/, DWORD time)
+{
+    heard.push_back(time);
+}
+
+// Every event of the program for eight seconds of the leg, from half a second after its start,
+// as the Qt window's figure is taken.
+void events(const std::wstring &commandLine)
+{
+    constexpr DWORD leadMs = 500;
+    constexpr DWORD windowMs = 8000;
+    ChildProcess child(commandLine);
+    HWND window = openWindow(child, true);
+    const std::unique_ptr<std::remove_pointer_t<HWINEVENTHOOK>, decltype(&UnhookWinEvent)> hook(
+        SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, onEvent, child.id(), 0,
+                        WINEVENT_OUTOFCONTEXT),
+        UnhookWinEvent);
+    if (!hook) {
+        throw std::runtime_error("no WinEvent hook");
+    }
+    const FormProbe probe(window);
+    runToThirdAnswer(probe);
+    const DWORD start = GetTickCount();
+    probe.click("cmdStop");
+    waitFor([&] { return GetTickCount() - start >= leadMs + windowMs; }, "the clock stopped");
+    const auto inWindow = std::count_if(heard.begin(), heard.end(), [&](DWORD time) {
+        return time - start >= leadMs && time - start < leadMs + windowMs;
+    });
+    print("events_per_second", static_cast<double>(inWindow) * 1000.0 / windowMs);
+    print("exit_status", child.close(window));
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t *argv[])
@@ -132,16 +182,19 @@ int wmain(int argc, wchar_t *argv[])
     const bool isForm = argc > next && std::wstring_view(argv[next]) == L"--form";
     next += isForm ? 1 : 0;
     if (argc <= next) {
-        std::fputs("usage: winbench startup|ticks [--form] PROGRAM [ARG]\n", stderr);
+        std::fputs("usage: winbench startup|ticks|events [--form] PROGRAM [ARG]\n", stderr);
         return 2;
     }
     std::wstring commandLine = L"\"" + std::wstring(argv[next]) + L"\"";
     for (int i = next + 1; i < argc; ++i) {
         commandLine += L" " + std::wstring(argv[i]);
     }
+    const std::wstring_view mode(argv[1]);
     try {
-        if (std::wstring_view(argv[1]) == L"startup") {
+        if (mode == L"startup") {
             startup(commandLine, isForm);
+        } else if (mode == L"events") {
+            events(commandLine);
         } else {
             ticks(commandLine, isForm);
         }
