@@ -1,28 +1,33 @@
 #!/usr/bin/env bash
 # Photographs the Windows window as it opens under Wine on a private Xvfb, cropped to the window:
 #
-#   scripts/screenshot-windows.sh [PROGRAM] [PNG] [FORMPLACES]
+#   scripts/screenshot-windows.sh [PROGRAM] [PNG] [DESCRIPTION]
 #
 # PROGRAM defaults to build/windows/Ponderival.exe (scripts/build-windows.sh makes it), PNG to
-# docs/frmponderival-wine.png, FORMPLACES to the one scripts/test.sh builds, which tells where
-# cmdEsc is and its colour.
+# docs/frmponderival-wine.png, DESCRIPTION to the window's description as JSON beside it,
+# build/windows/description.json, which tells where cmdEsc is and its colour; a formplaces program
+# in its place is asked for it with --json.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ "${1:-}" != --inside-wine ]; then
     program=$(realpath "${1:-build/windows/Ponderival.exe}")
     png=$(realpath -m "${2:-docs/frmponderival-wine.png}")
-    places=$(realpath "${3:-build/ci/window/form/ponderival_formplaces}")
+    description=$(realpath "${3:-build/windows/description.json}")
     unset DISPLAY
-    exec scripts/with-wine.sh "$0" --inside-wine "$program" "$png" "$places"
+    if [ ! -x "$description" ]; then
+        export PONDERIVAL_DESCRIPTION=${PONDERIVAL_DESCRIPTION:-$description}
+    fi
+    exec scripts/with-wine.sh "$0" --inside-wine "$program" "$png" "$description"
 fi
 program=$2
 png=$3
 # A point just inside cmdEsc's left edge, clear of its caption, and the colour it should show.
-read -r x y colour < <("$4" --json | python3 -c 'import json, sys
-esc = json.load(sys.stdin)["controls"]["cmdEsc"]
+if [ -x "$4" ]; then facts=$("$4" --json); else facts=$(cat "$4"); fi
+read -r x y colour < <(python3 -c 'import json, sys
+esc = next(c for c in json.load(sys.stdin)["controls"] if c["name"] == "cmdEsc")
 rgb = ",".join(str(int(esc["background"][i:i + 2], 16)) for i in (1, 3, 5))
-print(esc["left"] + 6, esc["top"] + esc["height"] // 2, f"srgb({rgb})")')
+print(esc["left"] + 6, esc["top"] + esc["height"] // 2, f"srgb({rgb})")' <<<"$facts")
 
 wine "$program" &
 wine_pid=$!
