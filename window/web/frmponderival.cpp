@@ -21,17 +21,17 @@ frmPonderival &window()
 
 void frmPonderival::showText(Field field, std::string_view text)
 {
-    page::showText(fieldName(field), text);
+    page::call("showText", fieldName(field), text);
 }
 
 void frmPonderival::setStopCaption(std::string_view caption)
 {
-    page::setCaption(stopButton, caption);
+    page::call("setCaption", stopButton, caption);
 }
 
 void frmPonderival::setStopFace(Colour face)
 {
-    page::setFace(stopButton, hexText(face), hexText(focusColour(face)));
+    page::call("setFace", stopButton, hexText(face), hexText(focusColour(face)));
 }
 
 void frmPonderival::startTicks(std::chrono::milliseconds interval)
@@ -46,12 +46,12 @@ void frmPonderival::stopTicks()
 
 void frmPonderival::say(const Announcement &announcement)
 {
-    page::say(announcement.message, announcement.followUp);
+    page::call("say", announcement.message, announcement.followUp);
 }
 
 void frmPonderival::nameField(Field field, std::string_view name)
 {
-    page::nameField(fieldName(field), name);
+    page::call("nameField", fieldName(field), name);
 }
 
 // A browser speaks a new description of the focused button along with the live region's
@@ -60,13 +60,13 @@ void frmPonderival::describeStop(std::string_view /*description*/) {}
 
 void frmPonderival::reportError(const RuntimeError &error)
 {
-    page::reportError(runtimeErrorText(error));
+    page::call("reportError", runtimeErrorText(error));
 }
 
 // The page ends the program once the report, if any, has been acknowledged.
 void frmPonderival::close(int /*exitStatus*/)
 {
-    page::end();
+    page::call("end");
 }
 
 } // namespace ponderival::web

@@ -23,9 +23,12 @@ void writeFontFaces(std::ostringstream &css,
     for (const WebFont &font : webFonts()) {
         const std::string_view bold = font.bold ? " Bold" : "";
         css << R"(@font-face{font-family:")" << font.face->name << R"(";font-weight:)"
-            << font.weight() << R"(;src:local(")" << font.face->scalable << bold << R"("),local(")"
-            << font.face->substitute << bold << R"("),url(")" << fontUrl(font.webFile())
-            << "\") format(\"woff2\")}\n";
+            << font.weight() << ";src:";
+        if (!font.bold || font.face->scalable != page::regularOnlyFace) {
+            css << R"(local(")" << font.face->scalable << bold << R"("),)";
+        }
+        css << R"(local(")" << font.face->substitute << bold << R"("),url(")"
+            << fontUrl(font.webFile()) << "\") format(\"woff2\")}\n";
     }
 }
 
@@ -33,20 +36,24 @@ void writePage(std::ostringstream &css)
 {
     const std::string face = hexText(form::dialogFace);
     const std::string text = hexText(form::windowText);
-    css << "html{height:100%;background:" << hexText(page::backdrop) << "}\n"
-        << "body{margin:0;min-height:100%;display:grid;place-items:center}\n"
+    // A tap is a click at once: no double tap zooms.
+    css << "html{height:100%;background:" << hexText(page::backdrop)
+        << ";touch-action:manipulation}\n"
+        << "body{margin:0;min-height:100%;display:grid;place-items:center;"
+        << cssFont(form::windowFont) << "}\n"
         << "[hidden]{display:none!important}\n"
         << "#" << form::window.name << "{position:relative;width:" << px(form::window.width)
         << ";height:" << px(form::window.height) << ";overflow:hidden;background:" << face
-        << ";color:" << text << ";" << cssFont(form::windowFont) << "}\n"
+        << ";color:" << text << ";" << cssFont(form::windowFont)
+        << ";-webkit-user-select:none;user-select:none}\n"
         << "#" << form::window.name << ">*{position:absolute;box-sizing:border-box;margin:0;"
         << "overflow:hidden;text-align:center;white-space:pre}\n"
         // Read by a screen reader, never seen.
         << ".sr{position:absolute;left:0;top:0;width:1px;height:1px;overflow:hidden;"
         << "clip-path:inset(50%);white-space:nowrap}\n"
         << "#" << page::endedId << ",noscript p{margin:0;padding:8px 12px;background:" << face
-        << ";color:" << text << ";" << cssFont(form::windowFont) << "}\n"
-        << "#" << page::endedId << " a{color:inherit}\n";
+        << ";color:" << text << "}\n"
+        << "a{color:inherit}\na:focus{outline:1px dotted}\n";
 }
 
 void writeControl(std::ostringstream &css, const Control &control)
@@ -96,22 +103,25 @@ void writeButtons(std::ostringstream &css)
         << ";box-shadow:" << inner(edges.shadow, edges.light) << ";padding:2px 0 0 2px}\n";
 }
 
-// The run-time error report: a small raised window with a title, the text and one button.
-void writeReport(std::ostringstream &css)
+// The run-time error report, and the page that could not start in the window's place: a small
+// raised window with a title, a text and one control.
+void writeBoxes(std::ostringstream &css)
 {
     const form::Edges &edges = form::buttonEdges;
-    css << "dialog{padding:0;min-width:240px;border:1px solid;border-color:"
-        << hexText(edges.highlight) << " " << hexText(edges.darkShadow) << " "
+    css << "[role=alertdialog]{box-sizing:border-box;padding:0;min-width:240px;border:1px solid;"
+        << "border-color:" << hexText(edges.highlight) << " " << hexText(edges.darkShadow) << " "
         << hexText(edges.darkShadow) << " " << hexText(edges.highlight)
         << ";background:" << hexText(form::dialogFace) << ";color:" << hexText(form::windowText)
-        << ";" << cssFont(form::windowFont) << "}\n"
-        << "dialog::backdrop{background:none}\n"
-        << "#" << page::reportTitleId
-        << "{margin:0;padding:4px 8px;font-size:inherit;font-weight:700;"
-        << "border-bottom:1px solid " << hexText(edges.shadow) << "}\n"
-        << "#" << page::reportTextId << "{margin:16px 16px;white-space:pre-line}\n"
-        << "#" << page::acknowledgeId << "{display:block;width:75px;height:23px;"
-        << "margin:0 auto 12px;font:inherit}\n";
+        << "}\ndialog::backdrop{background:none}\n"
+        << "[role=alertdialog] h1{margin:0;padding:4px 8px;border-bottom:1px solid "
+        << hexText(edges.shadow) << "}\n[role=alertdialog] p{margin:16px;white-space:pre-line}\n"
+        << "#" << page::acknowledgeId
+        << "{display:block;width:75px;height:23px;margin:0 auto 12px}\n"
+        << "#" << page::loadFailedId << "{width:" << px(form::window.width) << "}\n"
+        << "#" << page::reloadId << "{display:inline-block;margin:0 16px 16px}\n";
+    for (const page::PageText &shown : page::pageTexts) {
+        css << "#" << shown.id << "{" << cssFont(shown.font) << "}\n";
+    }
 }
 
 } // namespace
@@ -125,7 +135,7 @@ std::string pageCss(const std::function<std::string(const std::string &)> &fontU
     for (const Control &control : form::controls) {
         writeControl(css, control);
     }
-    writeReport(css);
+    writeBoxes(css);
     return css.str();
 }
 

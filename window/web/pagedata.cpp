@@ -62,11 +62,8 @@ std::string manifestJson()
 
 std::string descriptionJson()
 {
-    const std::string web = JsonWriter()
-                                .text("moduleScript", moduleScript)
-                                .text("policy", contentSecurityPolicy)
-                                .raw("fonts", fontsJson())
-                                .object();
+    const std::string web =
+        JsonWriter().text("moduleScript", moduleScript).raw("fonts", fontsJson()).object();
     return form::descriptionMembers().raw("web", web).object() + "\n";
 }
 

@@ -46,15 +46,13 @@ std::vector<WebFont> webFonts()
         }
     }
     addText(fonts, form::buttonFont, form::stopRunningLook.caption);
-    namespace page = form::page;
-    for (const std::string_view text :
-         {page::endedText, page::restartText, page::acknowledgeText, page::noScriptText}) {
-        addText(fonts, form::windowFont, text);
+    for (const form::page::PageText &text : form::page::pageTexts) {
+        addText(fonts, text.font, text.text);
     }
-    addText(fonts, form::windowFont, runtimeErrorTitle);
+    addText(fonts, form::page::reportTitle.font, runtimeErrorTitle);
     for (const RuntimeError &error :
          {RuntimeError::overflow(), RuntimeError::typeMismatch(), RuntimeError::internal()}) {
-        addText(fonts, form::windowFont, runtimeErrorText(error));
+        addText(fonts, form::page::reportText.font, runtimeErrorText(error));
     }
     return fonts;
 }

@@ -23,7 +23,7 @@ struct WebFont
     [[nodiscard]] std::string webFile() const { return "fonts/" + stem() + ".woff2"; }
 };
 
-// The window font draws the page's own texts and the run-time error report too.
+// Every text the page draws: the window's, cmdStop's other caption and the page's own.
 [[nodiscard]] std::vector<WebFont> webFonts();
 
 // "font: 700 12pt "MS Sans Serif", "Liberation Sans"" for CSS.

@@ -76,14 +76,35 @@ void writeHead(std::ostringstream &out, const PageHead &head)
         << head.resources << head.moduleScript << head.pageScript << "</head>\n";
 }
 
-void writeReport(std::ostringstream &out)
+struct Shown
 {
-    out << R"(<dialog id=")" << page::reportId << R"(" role="alertdialog" aria-labelledby=")"
-        << page::reportTitleId << R"(" aria-describedby=")" << page::reportTextId << "\">\n"
-        << R"(<h1 id=")" << page::reportTitleId << R"(">)" << html(runtimeErrorTitle) << "</h1>\n"
-        << R"(<p id=")" << page::reportTextId << "\"></p>\n"
-        << R"(<button id=")" << page::acknowledgeId << R"(" type="button" autofocus>)"
-        << html(page::acknowledgeText) << "</button>\n</dialog>\n";
+    std::string_view id;
+    std::string_view text;
+};
+
+// A small raised window of the page's own, titled and described for a screen reader: the report of
+// a run-time error, a dialog that hides itself until shown, and what is left in the window's place
+// when the search cannot start.
+void writeBox(std::ostringstream &out, std::string_view tag, std::string_view id, Shown title,
+              Shown text, const std::string &control)
+{
+    out << "<" << tag << R"( id=")" << id << R"(" role="alertdialog" aria-labelledby=")" << title.id
+        << R"(" aria-describedby=")" << text.id << '"' << (tag == "dialog" ? "" : " hidden")
+        << ">\n<h1 id=\"" << title.id << "\">" << html(title.text) << "</h1>\n<p id=\"" << text.id
+        << "\">" << html(text.text) << "</p>\n"
+        << control << "</" << tag << ">\n";
+}
+
+void writeBoxes(std::ostringstream &out)
+{
+    writeBox(out, "dialog", page::reportId, {page::reportTitleId, runtimeErrorTitle},
+             {page::reportTextId, ""},
+             R"(<button id=")" + std::string(page::acknowledgeId) +
+                 R"(" type="button" autofocus>)" + html(page::acknowledgeText) + "</button>\n");
+    writeBox(out, "section", page::loadFailedId, {page::loadFailedTitleId, page::loadFailedTitle},
+             {page::loadFailedTextId, page::loadFailedText},
+             R"(<a id=")" + std::string(page::reloadId) + R"(" href="">)" + html(page::reloadText) +
+                 "</a>\n");
 }
 
 } // namespace
@@ -96,17 +117,17 @@ PageHead servedHead()
               << R"(<link rel="stylesheet" href=")" << styleSheet << "\">\n";
     return {contentSecurityPolicy, resources.str(),
             std::string(R"(<script src=")") + moduleScript + "\" defer></script>\n",
-            std::string(R"(<script src=")") + pageScript + "\" defer" + pageScriptAttributes() +
-                "></script>\n"};
+            pageScriptElement()};
 }
 
-std::string pageScriptAttributes()
+std::string pageScriptElement()
 {
     std::ostringstream out;
-    out << R"( data-live-region=")" << page::liveRegionId << R"(" data-report=")" << page::reportId
-        << R"(" data-report-text=")" << page::reportTextId << R"(" data-acknowledge=")"
-        << page::acknowledgeId << R"(" data-ended=")" << page::endedId
-        << R"(" data-embedded-wasm=")" << page::embeddedWasmId << '"';
+    out << R"(<script data-live-region=")" << page::liveRegionId << R"(" data-report=")"
+        << page::reportId << R"(" data-report-text=")" << page::reportTextId
+        << R"(" data-acknowledge=")" << page::acknowledgeId << R"(" data-ended=")" << page::endedId
+        << R"(" data-load-failed=")" << page::loadFailedId << R"(" data-embedded-wasm=")"
+        << page::embeddedWasmId << R"(">@@script:)" << pageScript << "@@</script>\n";
     return out.str();
 }
 
@@ -121,10 +142,13 @@ std::string pageHtml(const PageHead &head)
     }
     out << R"(<div id=")" << page::liveRegionId
         << "\" class=\"sr\" role=\"log\" aria-live=\"polite\"></div>\n</main>\n";
-    writeReport(out);
-    out << R"(<p id=")" << page::endedId << R"(" hidden>)" << html(page::endedText)
-        << R"( <a href="">)" << html(page::restartText) << "</a></p>\n"
-        << "<noscript><p>" << html(page::noScriptText) << "</p></noscript>\n</body>\n</html>\n";
+    writeBoxes(out);
+    // A screen reader that comes to the link as the program ends hears the end line too.
+    out << R"(<p id=")" << page::endedId << R"(" hidden><span id=")" << page::endedTextId << R"(">)"
+        << html(page::endedText) << R"(</span> <a id=")" << page::restartId
+        << R"(" href="" aria-describedby=")" << page::endedTextId << R"(">)"
+        << html(page::restartText) << "</a></p>\n<noscript><p id=\"" << page::noScriptId << "\">"
+        << html(page::noScriptText) << "</p></noscript>\n</body>\n</html>\n";
     return out.str();
 }
 

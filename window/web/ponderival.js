@@ -1,15 +1,13 @@
 // Ponderival in a browser: the page's side of the window. It loads the search, compiled to
 // WebAssembly, and lends the window's model the page's elements, Timer1, its live region and the
-// end of the program. Texts, places, colours and fonts all come from the page that the build
-// wrote from the window's description, and the ids of the page's own elements from this script's
-// data attributes, which the build writes too; none is written here. The controls' ids are their
-// names.
+// end of the program. Texts, places, colours, fonts and the ids of the page's own elements (this
+// script's data attributes) all come from the build, which wrote the page from the window's
+// description; none is written here. The controls' ids are their names.
 "use strict";
 
 (() => {
   const ids = document.currentScript.dataset;
-  // Consecutive messages go to notices of their own, so that none replaces one not yet read.
-  const noticeCount = 3;
+  const focusSteps = { Tab: 1, ArrowRight: 1, ArrowDown: 1, ArrowLeft: -1, ArrowUp: -1 };
 
   const byId = (id) => document.getElementById(id);
 
@@ -30,8 +28,8 @@
       clearTimeout(this.handle);
     }
 
+    // The model starts the timer only when it is stopped: one timeout is pending at most.
     schedule() {
-      clearTimeout(this.handle);
       this.handle = setTimeout(() => this.fire(), Math.max(0, this.due - performance.now()));
     }
 
@@ -50,14 +48,13 @@
   function makePage(box, timer) {
     const report = byId(ids.report);
     const liveRegion = byId(ids.liveRegion);
-    // A field's text is written a hundred times a second: its text node is looked up once.
+    // A field's text is written a hundred times a second: its text node, which the build writes as
+    // one (or none for an empty text), is looked up once.
     const texts = new Map();
     const shown = (name) => {
       if (!texts.has(name)) {
-        const control = byId(name);
-        const element = control.querySelector("[aria-hidden]") || control;
-        element.textContent = element.textContent;
-        texts.set(name, element.firstChild || element.appendChild(document.createTextNode("")));
+        const element = byId(name).querySelector("[aria-hidden]") || byId(name);
+        texts.set(name, element.firstChild || element.appendChild(new Text()));
       }
       return texts.get(name);
     };
@@ -65,15 +62,15 @@
       showText: (name, text) => { shown(name).data = text; },
       setCaption: (name, caption) => { byId(name).textContent = caption; },
       setFace: (name, face, focus) => {
-        byId(name).style.setProperty("--face", face);
-        byId(name).style.setProperty("--focus", focus);
+        byId(name).style.cssText = `--face:${face};--focus:${focus}`;
       },
       setTimer: (on, interval) => (on ? timer.start(interval) : timer.stop()),
       say: (...messages) => {
         for (const message of messages.filter(Boolean)) {
           liveRegion.append(Object.assign(document.createElement("p"), { textContent: message }));
         }
-        while (liveRegion.childElementCount > noticeCount) {
+        // Consecutive messages go to notices of their own, so that none replaces one not yet read.
+        while (liveRegion.childElementCount > 3) {
           liveRegion.firstElementChild.remove();
         }
       },
@@ -82,85 +79,86 @@
         byId(ids.reportText).textContent = text;
         report.showModal();
       },
-      end: () => end(box, timer, report),
+      end: () => end(box, report),
     };
   }
 
-  // The window goes once the user has acknowledged a report. Where the browser lets the page
-  // close its tab or window it closes; otherwise one line and a way to start again are left.
-  function end(box, timer, report) {
+  // What the page is left with in the window's place: the end line, or why the search could not
+  // start, which stays on screen, as reloading may help.
+  function leave(box, id) {
+    box.hidden = true;
+    byId(id).hidden = false;
+    byId(id).querySelector("a").focus();
+  }
+
+  // The window goes (the model has stopped Timer1) once any report is acknowledged. Where the
+  // browser lets the page close its tab or window it closes; else a line and a link are left.
+  function end(box, report) {
     if (report.open) {
-      report.addEventListener("close", () => end(box, timer, report), { once: true });
+      report.addEventListener("close", () => end(box, report), { once: true });
       return;
     }
-    timer.stop();
-    box.hidden = true;
-    const endedLine = byId(ids.ended);
-    endedLine.hidden = false;
-    endedLine.querySelector("a").focus();
+    leave(box, ids.ended);
     window.close();
   }
 
-  // Tab and Shift+Tab go round the window's buttons, as in a window of its own.
-  function moveFocus(box, event) {
-    if (event.key !== "Tab" || event.altKey || event.ctrlKey || event.metaKey || box.hidden ||
-        byId(ids.report).open) {
+  // Tab and Right or Down go to the next button of the window's tab order, Shift+Tab and Left or
+  // Up to the one before, round the window's buttons as in a window of its own.
+  function moveFocus(event) {
+    const box = document.querySelector("main");
+    const step = focusSteps[event.key] * (event.key === "Tab" && event.shiftKey ? -1 : 1);
+    if (!step || event.altKey || event.ctrlKey || event.metaKey || !box || box.hidden ||
+        byId(ids.report)?.open) {
       return;
     }
-    const buttons = [...box.querySelectorAll("button:not([hidden])")];
+    const buttons = [...box.querySelectorAll("button:not([hidden])")]
+      .sort((a, b) => a.dataset.control - b.dataset.control);
     const at = buttons.indexOf(document.activeElement);
-    const step = event.shiftKey ? buttons.length - 1 : 1;
-    buttons[at < 0 ? 0 : (at + step) % buttons.length].focus();
+    buttons[at < 0 ? 0 : (at + step + buttons.length) % buttons.length].focus();
     event.preventDefault();
   }
 
-  // A click on a control goes to the window's model, which knows what it runs. The window takes
-  // clicks and keys from the moment it shows; a click that comes while the search is still
-  // loading goes to it once it has loaded.
-  function wire(box, run) {
-    for (const button of box.querySelectorAll("button")) {
-      const control = Number(button.dataset.control);
-      button.addEventListener("click", () => run((search) => search._ponderivalClick(control)));
+  // The page takes clicks and keys from the moment the window shows, before the search has loaded:
+  // a click on a control waits for it, then goes to the window's model, which knows what it runs.
+  let search = null;
+  const waiting = [];
+  const run = (event) => (search ? event(search) : waiting.push(event));
+  document.addEventListener("click", (event) => {
+    const control = event.target.closest("main button")?.dataset.control;
+    if (control !== undefined) {
+      run((module) => module._ponderivalClick(Number(control)));
     }
-    byId(ids.acknowledge).addEventListener("click", () => byId(ids.report).close());
-    document.addEventListener("keydown", (event) => moveFocus(box, event));
-    // A click beside the buttons leaves the focus where it was, as in a window of its own.
-    box.addEventListener("mousedown", (event) => {
-      if (!event.target.closest("button")) {
-        event.preventDefault();
-      }
-    });
-  }
+  });
+  document.addEventListener("keydown", moveFocus);
+  // A press beside the buttons, on the window or around it, leaves the focus where it was and
+  // selects nothing, as in a window of its own.
+  document.addEventListener("mousedown", (event) => {
+    if (!event.target.closest("button, a")) {
+      event.preventDefault();
+    }
+  });
 
   // The single-file page carries its WebAssembly; the served page fetches its own file and
   // keeps itself for use with no network.
   function start() {
     const box = document.querySelector("main");
-    let search = null;
-    const waiting = [];
-    const run = (event) => (search ? event(search) : waiting.push(event));
-    wire(box, run);
     const timer = new Timer(() => search._ponderivalTick());
-    const page = makePage(box, timer);
-    const options = { page };
+    const options = { page: makePage(box, timer) };
+    byId(ids.acknowledge).addEventListener("click", () => byId(ids.report).close());
     const embedded = byId(ids.embeddedWasm);
     if (embedded) {
-      const bytes = atob(embedded.textContent.trim());
-      options.wasmBinary = Uint8Array.from(bytes, (c) => c.charCodeAt(0));
+      options.wasmBinary = Uint8Array.from(atob(embedded.text.trim()), (c) => c.charCodeAt(0));
     } else if ("serviceWorker" in navigator) {
       // Without it the page still works, only not offline.
       navigator.serviceWorker.register("sw.js").catch(() => {});
     }
-    createPonderival(options).then((module) => {
+    Promise.resolve(options).then((given) => createPonderival(given)).then((module) => {
       search = module;
       box.removeAttribute("aria-busy");
       waiting.splice(0).forEach(run);
-    }, () => page.end());
+    }, () => leave(box, ids.loadFailed));
   }
 
-  if (document.readyState === "loading") {
-    document.addEventListener("DOMContentLoaded", start);
-  } else {
-    start();
-  }
+  // The script runs in the page's head, before the window shows; the rest waits for the window.
+  document.addEventListener("DOMContentLoaded", start);
 })();

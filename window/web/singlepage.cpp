@@ -28,7 +28,7 @@ PageHead singleHead()
         "@@</style>\n" + R"(<script type="application/octet-stream" id=")" +
         std::string(form::page::embeddedWasmId) + "\">@@base64:" + wasmFile() + "@@</script>\n";
     return {policy, resources, std::string("<script>@@script:") + moduleScript + "@@</script>\n",
-            "<script" + pageScriptAttributes() + ">@@script:" + pageScript + "@@</script>\n"};
+            pageScriptElement()};
 }
 
 std::string singleCss()

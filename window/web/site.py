@@ -1,18 +1,19 @@
 #!/usr/bin/python3
 """Finishes Ponderival's page once all its files are built.
 
+    site.py page SITE_FOLDER TEMPLATE OUTPUT_HTML
     site.py worker SITE_FOLDER TEMPLATE
-    site.py single SITE_FOLDER TEMPLATE OUTPUT_HTML
+
+"page" writes a page from the TEMPLATE the page's writer left, filling its
+slots (window/web/singlepage.h) with the files beside the template or the
+site's: scripts and style sheets inline, allowed by their hashes in the page's
+policy; the WebAssembly module, the fonts and the icon carried as base64. So
+are made the served index.html and the single file that opens from disk with
+no server.
 
 "worker" writes SITE_FOLDER/sw.js from TEMPLATE: the service worker keeps
 every file of the site, and its cache is named after their contents, so that
 a new build replaces an old one at once.
-
-"single" writes the whole page as one HTML file that opens from disk with no
-server, from the TEMPLATE the page's writer left: it fills the template's
-slots with the site's files (style sheet and scripts inline, allowed by their
-hashes in the page's policy; the WebAssembly module, the fonts and the icon
-carried as base64).
 """
 
 import base64
@@ -60,14 +61,15 @@ def sha256(text):
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() + "'"
 
 
-class SingleFile:
-    """Fills the single page's slots from the built site, and its policy with the hashes of what
-    they put inline."""
+class Page:
+    """Fills a page's slots from the files beside its template or the built site, and its policy
+    with the hashes of what they put inline."""
 
     def __init__(self, site, folder):
         self.site, self.folder, self.hashes = site, folder, {"script": [], "style": []}
 
-    def read(self, folder, name, mode="r"):
+    def read(self, name, mode="r"):
+        folder = self.folder if os.path.exists(os.path.join(self.folder, name)) else self.site
         with open(os.path.join(folder, name), mode, **({} if "b" in mode else
                                                         {"encoding": "utf-8"})) as file:
             return file.read()
@@ -84,36 +86,36 @@ class SingleFile:
                 return self.encoded(argument)
             if kind == "script":
                 # An inline script ends at the first "</script", whatever the JavaScript means.
-                return self.inline("script", self.read(self.site, argument).replace(
-                    "</script", "<\\/script"))
+                return self.inline("script", self.read(argument).replace("</script", "<\\/script"))
             if kind == "style":
-                return self.inline("style", self.fill(self.read(self.folder, argument)))
+                return self.inline("style", self.fill(self.read(argument)))
             raise ValueError(f"unknown slot {match.group(0)}")
         return SLOT.sub(slot, text)
 
     def encoded(self, name):
-        return base64.b64encode(self.read(self.site, name, "rb")).decode()
+        return base64.b64encode(self.read(name, "rb")).decode()
 
     def inline(self, kind, text):
         self.hashes[kind].append(sha256(text))
         return text
 
 
-def write_single(site, template, output):
-    single = SingleFile(site, os.path.dirname(template))
-    page = single.fill(single.fill(single.read(".", template)), hashes=True)
-    left = SLOT.search(page)
+def write_page(site, template, output):
+    page = Page(site, os.path.dirname(template))
+    with open(template, encoding="utf-8") as file:
+        text = page.fill(page.fill(file.read()), hashes=True)
+    left = SLOT.search(text)
     if left:
         raise ValueError(f"slot left unfilled: {left.group(0)}")
     with open(output, "w", encoding="utf-8") as file:
-        file.write(page)
+        file.write(text)
 
 
 def main(argv):
     if len(argv) == 4 and argv[1] == "worker":
         write_worker(argv[2], argv[3])
-    elif len(argv) == 5 and argv[1] == "single":
-        write_single(argv[2], argv[3], argv[4])
+    elif len(argv) == 5 and argv[1] == "page":
+        write_page(argv[2], argv[3], argv[4])
     else:
         print(__doc__, file=sys.stderr)
         return 2
