@@ -6,6 +6,7 @@
 PORT 0, or none, takes any free port. The first line written is the page's
 address. Each HTML file's own Content-Security-Policy goes with it as a
 header too, where frame-ancestors can keep it out of other sites' frames.
+Tests import its Handler to serve a folder themselves.
 """
 
 import functools
@@ -67,4 +68,5 @@ def main(argv):
     return 0
 
 
-sys.exit(main(sys.argv))
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))

@@ -1,39 +1,46 @@
-"""What the page's browser tests share: the page served on 127.0.0.1 by scripts/serve_web.py, a
-headless Chromium driven through Selenium and its DevTools protocol, screenshots read back as
-pixels, and the window's description (description.json, written by the build from
-window/form/), from which every expected text, place and colour is read."""
+"""What the page's browser tests share: the page served on 127.0.0.1 by scripts/serve_web.py, the
+browser engines that drive it through WebDriver (Chromium headless, with its DevTools protocol;
+WebKitGTK on a private Xvfb), screenshots read back as pixels, and the window's description
+(description.json, written by the build from window/form/), from which every expected text, place
+and colour is read. A missing browser, driver or tool fails the test that needs it, naming it."""
 
 import base64
+import functools
+import http.server
 import importlib.util
 import json
 import os
+import select
 import shutil
 import struct
 import subprocess
 import sys
 import tempfile
+import threading
 import zlib
 from pathlib import Path
+from urllib.parse import urlparse
 
-CHROMIUM = shutil.which("chromium") or "/usr/bin/chromium"
-DRIVER = shutil.which("chromedriver") or "/usr/bin/chromedriver"
 SERVER = Path(__file__).resolve().parents[2] / "scripts" / "serve_web.py"
 TIMEOUT = 60
-SKIPPED = 77
+# Each engine's browser and WebDriver, from Debian's chromium-driver and webkit2gtk-driver.
+ENGINES = {
+    "chromium": ("/usr/bin/chromium", "/usr/bin/chromedriver"),
+    "webkitgtk": ("/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser",
+                  "/usr/bin/WebKitWebDriver"),
+}
 FLAGS = ["--headless", "--disable-gpu", "--no-first-run", "--disable-background-networking",
          "--disable-component-update", "--disable-sync", "--disable-quic",
          "--disable-features=Translate,MediaRouter", "--hide-scrollbars"]
 
 
-def skip_unless_ready(*paths):
-    """Skips the test (77) when the page is not built or Chromium cannot be driven here."""
-    if importlib.util.find_spec("selenium") is None:
-        print("SKIP: python3-selenium is missing")
-        sys.exit(SKIPPED)
-    for path in [CHROMIUM, DRIVER, *paths]:
-        if not os.path.exists(path):
-            print(f"SKIP: {path} is missing")
-            sys.exit(SKIPPED)
+def require(*needed):
+    """Fails the test, naming what is missing: Python modules by name, programs and files by
+    path."""
+    missing = [str(thing) for thing in needed if not (
+        os.path.exists(thing) if os.sep in str(thing) else importlib.util.find_spec(thing))]
+    if missing:
+        raise SystemExit("FAIL: missing " + ", ".join(missing))
 
 
 def expect(actual, expected, what):
@@ -71,6 +78,7 @@ class Description:
         return self.data[key]
 
     def focusable(self):
+        """The buttons that take the focus, in tab order."""
         return [c["name"] for c in self.data["controls"] if c["takesFocus"]]
 
     def seen_fields(self):
@@ -103,10 +111,47 @@ class Server:
         self.stop()
 
 
-class Picture:
-    """A screenshot's pixels, from Chromium's PNG (8 bits a channel, not interlaced)."""
+class HeldServer:
+    """The folder served here as scripts/serve_web.py serves it, but the files whose names start
+    with `held` wait until release(); `asked` is set once a browser asks for one."""
 
-    def __init__(self, png):
+    def __init__(self, folder, held):
+        spec = importlib.util.spec_from_file_location("serve_web", SERVER)
+        serve_web = importlib.util.module_from_spec(spec)
+        spec.loader.exec_module(serve_web)
+        self.asked, self.released = threading.Event(), threading.Event()
+        outer = self
+
+        class Handler(serve_web.Handler):
+            def do_GET(self):
+                if Path(urlparse(self.path).path).name.startswith(held):
+                    outer.asked.set()
+                    outer.released.wait(TIMEOUT)
+                super().do_GET()
+
+        self.server = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", 0), functools.partial(Handler, directory=str(folder)))
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+        self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
+
+    def release(self):
+        self.released.set()
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
+        self.release()
+        self.server.shutdown()
+        self.server.server_close()
+
+
+class Picture:
+    """A screenshot's pixels, from a PNG of 8 bits a channel, not interlaced. `left` and `top` are
+    where the window's top left corner lies in it, in CSS pixels, and `scale` device pixels a CSS
+    pixel."""
+
+    def __init__(self, png, left=0, top=0, scale=1):
         chunks, at = {}, 8
         while at < len(png):
             length, kind = struct.unpack(">I4s", png[at:at + 8])
@@ -116,6 +161,7 @@ class Picture:
         assert depth == 8 and colour in (2, 6), (depth, colour)
         self.step = 3 if colour == 2 else 4
         self.raw, self.rows = zlib.decompress(chunks[b"IDAT"]), []
+        self.left, self.top, self.scale = left, top, scale
 
     def _row(self, y):
         """Rows are unfiltered as far down as asked for only: each depends on the one above."""
@@ -141,45 +187,39 @@ class Picture:
 
     def at(self, x, y):
         """The colour at a point of the window, in CSS pixels from its top left corner."""
-        return self.pixel((self.margin + x) * self.scale, (self.margin + y) * self.scale)
+        return self.pixel((self.left + x) * self.scale, (self.top + y) * self.scale)
+
+
+class Xvfb:
+    """A private X server on a display it picks itself, for an engine that cannot run headless."""
+
+    def __init__(self):
+        read_end, write_end = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten",
+             "tcp"], pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as number:
+            ready, _, _ = select.select([number], [], [], TIMEOUT)
+            self.display = ":" + (number.readline().strip() if ready else "")
+        if self.display == ":":
+            raise RuntimeError("Xvfb did not start")
+
+    def stop(self):
+        self.process.terminate()
+        self.process.wait(TIMEOUT)
 
 
 class Browser:
-    """A headless Chromium with a profile of its own, logging the console and the network."""
+    """One engine driven through WebDriver, with what the scenario asks of every engine."""
 
-    def __init__(self, scale=None, size=None):
-        """scale: device pixels a CSS pixel, as from a screen of that density; size: the
-        window's, in CSS pixels."""
-        # pylint: disable=import-outside-toplevel
-        from selenium import webdriver
-        from selenium.webdriver.chrome.service import Service
-        self.profile = tempfile.mkdtemp(prefix="ponderival-chromium-")
-        options = webdriver.ChromeOptions()
-        options.binary_location = CHROMIUM
-        density = [f"--force-device-scale-factor={scale}"] if scale else []
-        density += [f"--window-size={size[0]},{size[1]}"] if size else []
-        for flag in FLAGS + density + [f"--user-data-dir={self.profile}"]:
-            options.add_argument(flag)
-        if os.geteuid() == 0:
-            options.add_argument("--no-sandbox")
-        options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
-        self.driver = webdriver.Chrome(service=Service(DRIVER), options=options)
-        self.driver.set_script_timeout(TIMEOUT)
-        self.console, self.requests = [], []
+    name = ""
 
     def __enter__(self):
         return self
 
     def __exit__(self, *_):
         self.driver.quit()
-        shutil.rmtree(self.profile, ignore_errors=True)
-
-    def cdp(self, command, **params):
-        return self.driver.execute_cdp_cmd(command, params)
-
-    def viewport(self, width, height, scale):
-        self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height,
-                 deviceScaleFactor=scale, mobile=False)
 
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)
@@ -215,6 +255,15 @@ class Browser:
             actions.key_up(Keys.SHIFT)
         actions.perform()
 
+    def drag(self, start, end=None):
+        """The mouse pressed at a point of the page, in CSS pixels, and released there or at end."""
+        # pylint: disable-next=import-outside-toplevel
+        from selenium.webdriver.common.actions.action_builder import ActionBuilder
+        actions = ActionBuilder(self.driver)
+        actions.pointer_action.move_to_location(*start).pointer_down()
+        actions.pointer_action.move_to_location(*(end or start)).pointer_up()
+        actions.perform()
+
     def click(self, name):
         self.driver.find_element("id", name).click()
 
@@ -230,15 +279,65 @@ class Browser:
         return self.js("const r = document.querySelector('main').getBoundingClientRect();"
                        "return [r.left, r.top, r.width, r.height];")
 
+    def painted(self):
+        """Waits until the page's fonts have loaded and what it shows now is painted."""
+        self.driver.execute_async_script("const done = arguments[0]; document.fonts.ready.then("
+                                         "() => requestAnimationFrame(() => setTimeout(done)))")
+
+    def screenshot(self):
+        """The page as shown, with the window's place in it."""
+        self.painted()
+        left, top, _, _ = self.window_rect()
+        return Picture(self.driver.get_screenshot_as_png(), left, top,
+                       self.js("return devicePixelRatio"))
+
+
+class Chromium(Browser):
+    """A headless Chromium with a profile of its own, logging the console and the network."""
+
+    name = "chromium"
+
+    def __init__(self, scale=None, size=None, load="normal", flags=()):
+        """scale: device pixels a CSS pixel, as from a screen of that density; size: the
+        window's, in CSS pixels; load: WebDriver's page load strategy; flags: Chromium's own."""
+        # pylint: disable=import-outside-toplevel
+        from selenium import webdriver
+        from selenium.webdriver.chrome.service import Service
+        self.profile = tempfile.mkdtemp(prefix="ponderival-chromium-")
+        options = webdriver.ChromeOptions()
+        options.binary_location, driver = ENGINES[self.name]
+        options.page_load_strategy = load
+        density = [f"--force-device-scale-factor={scale}"] if scale else []
+        density += [f"--window-size={size[0]},{size[1]}"] if size else []
+        for flag in FLAGS + density + list(flags) + [f"--user-data-dir={self.profile}"]:
+            options.add_argument(flag)
+        if os.geteuid() == 0:
+            options.add_argument("--no-sandbox")
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
+        self.driver = webdriver.Chrome(service=Service(driver), options=options)
+        self.driver.set_script_timeout(TIMEOUT)
+        self.console, self.requests = [], []
+
+    def __exit__(self, *_):
+        self.driver.quit()
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+    def cdp(self, command, **params):
+        return self.driver.execute_cdp_cmd(command, params)
+
+    def viewport(self, width, height):
+        self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                 deviceScaleFactor=1, mobile=False)
+
     def screenshot(self, margin=4):
         """The window and a margin of the page around it, at the device's pixels."""
+        self.painted()
         left, top, width, height = self.window_rect()
         clip = {"x": left - margin, "y": top - margin, "width": width + 2 * margin,
                 "height": height + 2 * margin, "scale": 1}
         shot = self.cdp("Page.captureScreenshot", format="png", clip=clip)
-        picture = Picture(base64.b64decode(shot["data"]))
-        picture.margin, picture.scale = margin, self.js("return devicePixelRatio")
-        return picture
+        return Picture(base64.b64decode(shot["data"]), margin, margin,
+                       self.js("return devicePixelRatio"))
 
     def logs(self, origin):
         """The console's messages so far, and the URLs that documents and workers from origin
@@ -251,3 +350,108 @@ class Browser:
                     params.get("documentURL", "").startswith(origin):
                 self.requests.append(params["request"]["url"])
         return self.console, self.requests
+
+    def focused_node(self):
+        """The focused element as Chromium's accessibility tree gives it to a screen reader."""
+        element = self.cdp("Runtime.evaluate", expression="document.activeElement")
+        node = self.cdp("Accessibility.getPartialAXTree", objectId=element["result"]["objectId"],
+                        fetchRelatives=False)["nodes"][0]
+        return {key: node.get(key, {}).get("value") for key in ("role", "name", "description")}
+
+
+class WebKit(Browser):
+    """WebKitGTK's MiniBrowser on a private Xvfb, driven by WebKitWebDriver."""
+
+    name = "webkitgtk"
+
+    def __init__(self):
+        # pylint: disable=import-outside-toplevel
+        from selenium import webdriver
+        self.xvfb = Xvfb()
+        os.environ["DISPLAY"] = self.xvfb.display
+        options = webdriver.WebKitGTKOptions()
+        options.binary_location, driver = ENGINES[self.name]
+        options.add_argument("--automation")
+        self.driver = webdriver.WebKitGTK(executable_path=driver, options=options)
+        self.driver.set_script_timeout(TIMEOUT)
+
+    def __exit__(self, *_):
+        self.driver.quit()
+        self.xvfb.stop()
+
+    def viewport(self, width, height):
+        """Sizes the window so that the page gets this viewport, whatever the frame around it.
+        With no window manager, X gives the keyboard focus to the window under the pointer, which
+        Xvfb starts in the middle of its screen: a viewport of more than half the screen's size
+        takes it in, and the page then draws its focus."""
+        self.driver.set_window_rect(0, 0, width, height)
+        inner = self.js("return [innerWidth, innerHeight]")
+        self.driver.set_window_rect(0, 0, 2 * width - inner[0], 2 * height - inner[1])
+
+
+def browser(engine):
+    """The engine of that name, which fails the test when it or its driver is missing."""
+    require("selenium", *ENGINES[engine])
+    return {"chromium": Chromium, "webkitgtk": WebKit}[engine]()
+
+
+class Faces:
+    """Every character drawn on the page, gathered by the face and weight it is drawn in, checked
+    against the web font that the page's style sheet gives that face and weight, as the font's
+    own cmap says: not against the list the fonts were cut from."""
+
+    SCRIPT = """const drawn = {}, fonts = {};
+        const family = (list) => list.split(',')[0].trim().replace(/^["']|["']$/g, '');
+        const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+        for (let node; (node = walker.nextNode());) {
+            const range = document.createRange();
+            range.selectNodeContents(node);
+            const style = getComputedStyle(node.parentElement);
+            if (range.getClientRects().length && !node.parentElement.closest('.sr') &&
+                    style.visibility === 'visible') {
+                const key = family(style.fontFamily) + ' ' + style.fontWeight;
+                drawn[key] = (drawn[key] || '') + node.data;
+            }
+        }
+        for (const sheet of document.styleSheets) {
+            for (const rule of [...sheet.cssRules].filter(r => r instanceof CSSFontFaceRule)) {
+                const url = /url\\("?([^")]+)"?\\)/.exec(rule.style.getPropertyValue('src'))[1];
+                fonts[family(rule.style.getPropertyValue('font-family')) + ' ' +
+                      rule.style.getPropertyValue('font-weight')] =
+                    new URL(url, sheet.href || location.href).pathname;
+            }
+        }
+        return [drawn, fonts];"""
+
+    def __init__(self):
+        self.drawn, self.fonts = {}, {}
+
+    def look(self, browser_):
+        """Gathers what the page draws now."""
+        drawn, fonts = browser_.js(self.SCRIPT)
+        for key, text in drawn.items():
+            self.drawn[key] = self.drawn.get(key, "") + text
+        self.fonts.update(fonts)
+
+    def check(self, site):
+        from fontTools.ttLib import TTFont  # pylint: disable=import-outside-toplevel
+        missing = {}
+        for key, text in sorted(self.drawn.items()):
+            if key not in self.fonts:
+                raise AssertionError(f"{text!r} drawn in {key}, for which the page has no font")
+            cmap = TTFont(Path(site) / self.fonts[key].lstrip("/")).getBestCmap()
+            lacking = "".join(sorted({c for c in text if c >= " " and ord(c) not in cmap}))
+            if lacking:
+                missing[f"{key} ({self.fonts[key]})"] = lacking
+        expect(missing, {}, "characters drawn in a face whose web font lacks them")
+
+
+def module_exports(wasm):
+    """The names a WebAssembly module exports, read by Node.js."""
+    node = shutil.which("node") or "/usr/bin/node"
+    require(node)
+    script = ("const bytes = require('fs').readFileSync(0); console.log(JSON.stringify("
+              "WebAssembly.Module.exports(new WebAssembly.Module(bytes)).map(e => e.name)))")
+    done = subprocess.run([node, "-e", script], input=wasm, capture_output=True, check=True,
+                          timeout=TIMEOUT)
+    return json.loads(done.stdout)

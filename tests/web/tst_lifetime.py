@@ -1,129 +1,209 @@
 #!/usr/bin/python3
-"""How the page's program ends, and where it runs, in headless Chromium: the overflow reported
-once and acknowledged, on the test page that opens a few steps before it (a hook the page handed
-out does not have); cmdEsc closing a window that a script opened; the page again with the server
-gone, from its service worker; and the single file opened from disk. Everything expected comes
-from the window's description (description.json).
+"""How the page's program starts and ends, and where it runs, in headless Chromium: only the test
+page's module exports the start procedure that moves the panel; a click made while the search is
+still loading runs once it has loaded; a module that cannot load leaves a report of it on screen;
+cmdEsc closes a window that a script opened; the page works on a phone; again with the server
+gone, from its service worker; the single file opened from disk; and with scripts off. Every
+character the page draws when it cannot start is in its face's web font. Everything expected
+comes from the window's description (description.json).
 
 Usage: tst_lifetime.py SITE_FOLDER TEST_SITE_FOLDER SINGLE_FILE DESCRIPTION_JSON"""
 
+import base64
+import re
+import shutil
 import sys
+import tempfile
 from pathlib import Path
 
-from pagesupport import Browser, Description, Server, answers, expect, skip_unless_ready
+from pagesupport import (TIMEOUT, Chromium, Description, Faces, HeldServer, Server, answers,
+                         expect, module_exports, require)
 
-INT32_MAX = 2**31 - 1
+PHONE = {"width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True}
+MODULE = "ponderival-module"
 
 
-def wait_for_answer(browser, d, answer):
+def wait_for_answer(page, d, answer):
     names = [field["name"] for field in d.seen_fields()]
-    browser.wait("arguments[0].every((n, i) => document.getElementById(n)"
-                 ".querySelector('[aria-hidden]').textContent === String(arguments[1][i]))",
-                 names, list(answer), what=f"the answer {answer}")
+    page.wait("arguments[0].every((n, i) => document.getElementById(n)"
+              ".querySelector('[aria-hidden]').textContent === String(arguments[1][i])) && "
+              "document.getElementById('cmdStop').textContent === arguments[2]",
+              names, list(answer), d["stopLooks"]["idle"]["caption"], what=f"the answer {answer}")
 
 
-def check_overflow(browser, d, url):
-    """The step whose sum leaves 32 bits fails with what it wrote so far on show; the report is
-    modal, alone, and the program ends once it is acknowledged."""
+def check_exports(site, testsite, single, d):
+    """The test hook is the test module's start procedure: the page handed out, served or as
+    one file, has none, and both still export the two entries the page's script calls."""
+    embedded = re.search(rf'id="{d.page["embeddedWasm"]}">([^<]*)<',
+                         Path(single).read_text(encoding="utf-8")).group(1)
+    modules = [Path(f"{site}/{MODULE}.wasm").read_bytes(), base64.b64decode(embedded),
+               Path(f"{testsite}/{MODULE}.wasm").read_bytes()]
+    expect([sorted({"main", "ponderivalClick", "ponderivalTick"} & set(module_exports(wasm)))
+            for wasm in modules],
+           [["ponderivalClick", "ponderivalTick"]] * 2 + [["main", "ponderivalClick",
+                                                           "ponderivalTick"]],
+           "the exports of the site's module, the single file's and the test page's")
+
+
+def check_early_click(site, d):
+    """With the search's files held back by the server, the window is already on screen and
+    takes keys and a click; the click runs once the search has loaded, and only once."""
     from selenium.webdriver.common.keys import Keys  # pylint: disable=import-outside-toplevel
-    browser.open(url)
-    browser.js("history.pushState(null, '', location.href)")
-    house = int(browser.text("lblN"))
-    expect([browser.text("lblTot"), browser.text("lblCivico")],
-           [str(house * (house + 1) // 2), str(house + 1)], "the test page's panel")
-    failing = house
-    while failing * (failing + 1) // 2 <= INT32_MAX:
-        failing += 1
-    browser.press(Keys.SPACE)
-    report = d.page["report"]
-    browser.wait("document.getElementById(arguments[0]).open", report, what="the report")
-    fields = ["lblN", "lblCivico", "lblTot"]
-    expected = [str(failing), str(failing + 1), str((failing - 1) * failing // 2)]
-    shown = browser.js("return [document.getElementById(arguments[0]).matches(':modal'), "
-                       "document.getElementById(arguments[1]).textContent, "
-                       "document.getElementById(arguments[2]).textContent, "
-                       "document.activeElement.id]", report, d.page["reportTitle"],
-                       d.page["reportText"])
-    expect(shown, [True, d["report"]["title"], d["report"]["overflow"],
-                   d.page["acknowledgeButton"]], "the report")
-    expect([browser.text(name) for name in fields], expected, "the panel behind the report")
-    browser.ticks(5, d["timer1"]["interval"])
-    expect([browser.text(name) for name in fields], expected, "the panel once the timer is due")
-    browser.press(Keys.ENTER)
-    browser.wait("document.querySelector('main').hidden && !document.getElementById("
-                 "arguments[0]).hidden && !document.getElementById(arguments[1]).open",
-                 d.page["endedLine"], report, what="the program ended")
+    first, second = d.focusable()
+    with HeldServer(site, MODULE) as server, Chromium(load="none") as page:
+        page.driver.get(server.url)
+        if not server.asked.wait(TIMEOUT):
+            raise AssertionError("the page never asked for the search's module")
+        page.wait("document.getElementById(arguments[0])?.getClientRects().length", first,
+                  what="the window on screen")
+        for focus in (second, first):
+            page.press(Keys.TAB)
+            expect(page.focused(), focus, "the focus after Tab while the search loads")
+        page.click(first)
+        expect(page.js("return typeof createPonderival"), "undefined", "the search, held back")
+        server.release()
+        wait_for_answer(page, d, answers(1)[0])
 
 
-def check_closing(browser, url):
-    """A window that a script opened may be closed by its page: cmdEsc closes it."""
-    browser.open(url)
-    opener = browser.driver.current_window_handle
-    browser.js("window.open(location.href)")
+def popup(page, url):
+    """The page in a window that a script opened, which the page may close."""
     from selenium.webdriver.support.ui import WebDriverWait  # pylint: disable=C0415
-    WebDriverWait(browser.driver, 60).until(lambda driver: len(driver.window_handles) == 2,
-                                            "a second window")
-    popup = [handle for handle in browser.driver.window_handles if handle != opener]
-    expect(len(popup), 1, "windows opened")
-    browser.driver.switch_to.window(popup[0])
-    browser.open(url)
-    browser.click("cmdEsc")
-    WebDriverWait(browser.driver, 60).until(lambda driver: len(driver.window_handles) == 1,
-                                            "the window closed by cmdEsc")
-    browser.driver.switch_to.window(opener)
+    opener = page.driver.current_window_handle
+    page.js("window.open(arguments[0])", url)
+    WebDriverWait(page.driver, TIMEOUT).until(lambda driver: len(driver.window_handles) == 2,
+                                              "a second window")
+    page.driver.switch_to.window([h for h in page.driver.window_handles if h != opener][0])
+    return opener
 
 
-def check_offline(browser, d, server):
+def check_no_script(d, url, faces):
+    """With scripts off, the page says what it needs."""
+    with Chromium(flags=["--blink-settings=scriptEnabled=false"]) as page:
+        page.driver.get(url)
+        expect(page.js("return document.querySelector('noscript > p').textContent"),
+               d.page["noScript"], "the page with scripts off")
+        faces.look(page)
+
+
+def check_broken_module(page, d, site, faces):
+    """A module that cannot load, here cut short, leaves the page with a report of what failed
+    in the window's place, its link to reload focused; nothing closes it, though a script opened
+    its window."""
+    with tempfile.TemporaryDirectory(prefix="ponderival-broken-") as broken:
+        shutil.copytree(site, broken, dirs_exist_ok=True)
+        wasm = Path(broken) / f"{MODULE}.wasm"
+        wasm.write_bytes(wasm.read_bytes()[:wasm.stat().st_size // 2])
+        with Server(broken) as server:
+            page.driver.get(server.url)
+            opener = popup(page, server.url)
+            failed = d.page["loadFailed"]
+            page.wait("!document.getElementById(arguments[0]).hidden", failed, what="the report")
+            page.ticks(5, d["timer1"]["interval"])
+            shown = page.js("""const box = document.getElementById(arguments[0]);
+                const part = (name) => document.getElementById(box.getAttribute(name)).textContent;
+                return [document.querySelector('main').hidden,
+                        document.getElementById(arguments[1]).hidden, box.getAttribute('role'),
+                        part('aria-labelledby'), part('aria-describedby'),
+                        document.activeElement.id, document.activeElement.textContent];""",
+                            failed, d.page["endedLine"])
+            expect([len(page.driver.window_handles)] + shown,
+                   [2, True, True, "alertdialog", d.page["loadFailedTitle"],
+                    d.page["loadFailedText"], d.page["reloadLink"], d.page["reload"]],
+                   "the page whose module did not load, still open")
+            faces.look(page)
+            page.driver.close()
+            page.driver.switch_to.window(opener)
+
+
+def check_closing(page, url):
+    """A window that a script opened may be closed by its page: cmdEsc closes it."""
+    from selenium.webdriver.support.ui import WebDriverWait  # pylint: disable=C0415
+    page.open(url)
+    opener = popup(page, url)
+    page.open(url)
+    page.click("cmdEsc")
+    WebDriverWait(page.driver, TIMEOUT).until(lambda driver: len(driver.window_handles) == 1,
+                                              "the window closed by cmdEsc")
+    page.driver.switch_to.window(opener)
+
+
+def check_phone(page, d, url):
+    """On a phone the window fits, unzoomed; a tap presses a button; a double tap zooms
+    nothing."""
+    page.cdp("Emulation.setDeviceMetricsOverride", **PHONE)
+    page.cdp("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=1)
+    page.open(url)
+
+    def tap(name, times=1):
+        x, y = page.js("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
+                       "return [r.left + r.width / 2, r.top + r.height / 2]", name)
+        for _ in range(times):
+            page.cdp("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
+            page.cdp("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+    tap("Label5", times=2)
+    tap("cmdStop")
+    wait_for_answer(page, d, answers(1)[0])
+    left, top, width, height = page.window_rect()
+    # Chromium never zooms a page of the device's width on a double tap; the page asks every
+    # browser not to.
+    expect(page.js("const root = document.documentElement; return [visualViewport.scale, "
+                   "innerWidth, root.scrollWidth, root.scrollHeight, "
+                   "getComputedStyle(root).touchAction]") +
+           [left >= 0 and top >= 0 and left + width <= PHONE["width"] and
+            top + height <= PHONE["height"]],
+           [1, PHONE["width"], PHONE["width"], PHONE["height"], "manipulation", True],
+           "the page on a phone: its scale, its size, taps, the window inside it")
+    page.cdp("Emulation.clearDeviceMetricsOverride")
+    page.cdp("Emulation.setTouchEmulationEnabled", enabled=False)
+
+
+def check_offline(page, d, server):
     """Once the page has been opened, it works again with the server gone."""
     from selenium.webdriver.common.keys import Keys  # pylint: disable=import-outside-toplevel
-    browser.open(server.url)
-    browser.wait("navigator.serviceWorker.controller !== null", what="the service worker")
+    page.open(server.url)
+    page.wait("navigator.serviceWorker.controller !== null", what="the service worker")
     server.stop()
-    browser.driver.refresh()
-    browser.wait("document.querySelector('main') && "
-                 "!document.querySelector('main').hasAttribute('aria-busy')",
-                 what="the page again, from the service worker")
-    browser.press(Keys.SPACE)
-    wait_for_answer(browser, d, answers(1)[0])
+    page.driver.refresh()
+    page.wait("document.querySelector('main') && "
+              "!document.querySelector('main').hasAttribute('aria-busy')",
+              what="the page again, from the service worker")
+    page.press(Keys.SPACE)
+    wait_for_answer(page, d, answers(1)[0])
 
 
-def check_single_file(browser, d, path):
+def check_single_file(page, d, path):
     """From disk, with no server: the page works, breaks none of its policy and asks for
     nothing but what it carries."""
     from selenium.webdriver.common.keys import Keys  # pylint: disable=import-outside-toplevel
     url = Path(path).resolve().as_uri()
-    browser.open(url)
-    browser.press(Keys.ENTER)
-    wait_for_answer(browser, d, answers(1)[0])
-    console, requests = browser.logs(url)
+    page.open(url)
+    page.press(Keys.ENTER)
+    wait_for_answer(page, d, answers(1)[0])
+    console, requests = page.logs(url)
     expect([e["message"] for e in console if "Content Security Policy" in e["message"] or
             e["level"] == "SEVERE"], [], "policy violations and errors in the console")
     expect([u for u in requests if u != url and not u.startswith("data:")], [],
            "requests from the single file")
 
 
-def check_hook_absent(site, testsite, single):
-    """Only the test page's module has the start procedure that moves the panel."""
-    def has_hook(path):
-        return "_main" in Path(path).read_text(encoding="utf-8")
-    expect([has_hook(f"{site}/ponderival-module.js"), has_hook(single),
-            has_hook(f"{testsite}/ponderival-module.js")], [False, False, True],
-           "the test hook in the page handed out, the single file and the test page")
-
-
 def main(argv):
     site, testsite, single, description = argv[1:5]
-    skip_unless_ready(f"{site}/index.html", f"{testsite}/index.html", single, description)
-    d = Description(description)
-    check_hook_absent(site, testsite, single)
-    with Browser() as browser:
-        with Server(testsite) as server:
-            check_overflow(browser, d, server.url)
+    require("selenium", "fontTools", f"{site}/index.html", f"{testsite}/index.html", single,
+            description)
+    d, faces = Description(description), Faces()
+    check_exports(site, testsite, single, d)
+    check_early_click(site, d)
+    with Chromium() as page:
         with Server(site) as server:
-            check_closing(browser, server.url)
-            check_offline(browser, d, server)
-        check_single_file(browser, d, single)
-    print("PASS: the overflow report, cmdEsc closing its window, offline and from disk")
+            check_closing(page, server.url)
+            check_phone(page, d, server.url)
+            check_no_script(d, server.url, faces)
+            check_offline(page, d, server)
+        check_single_file(page, d, single)
+        check_broken_module(page, d, site, faces)
+    faces.check(site)
+    print("PASS: the test hook, early clicks, a failed load, cmdEsc closing its window, a phone, "
+          "offline and from disk")
     return 0
 
 
