@@ -72,8 +72,10 @@ void writeHead(std::ostringstream &out, const PageHead &head)
         << R"(<meta http-equiv="Content-Security-Policy" content=")" << head.policy << "\">\n"
         << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
         << "<meta name=\"color-scheme\" content=\"light\">\n"
-        << "<title>" << html(form::window.accessibleName) << "</title>\n"
-        << head.resources << head.moduleScript << head.pageScript << "</head>\n";
+        << "<title>" << html(form::window.accessibleName)
+        << "</title>\n"
+        // The page's script first: no style sheet it would wait for delays the rest of the page.
+        << head.pageScript << head.resources << head.moduleScript << "</head>\n";
 }
 
 struct Shown
