@@ -31,13 +31,17 @@ windows_packages=(
 web_packages=(cmake ninja-build emscripten node-acorn googletest
     python3 python3-fonttools python3-brotli fonts-liberation2
     chromium chromium-driver python3-selenium)
+# The page's scenario runs in WebKitGTK too (Safari's engine, through its WebDriver), on a private
+# Xvfb, and Firefox ESR takes a screenshot of it: the engines a visitor may come with.
+web_test_packages=(webkit2gtk-driver firefox-esr xvfb xauth)
 
 case "${1:-}" in
 run) wanted=("${build_packages[@]}") ;;
 windows) wanted=("${windows_packages[@]}") ;;
 web) wanted=("${web_packages[@]}") ;;
 test)
-    wanted=("${build_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}" "${web_packages[@]}")
+    wanted=("${build_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}" "${web_packages[@]}"
+        "${web_test_packages[@]}")
     ;;
 *)
     echo "usage: $0 run|windows|web|test" >&2
