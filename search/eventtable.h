@@ -2,6 +2,8 @@
 
 #include "frmponderivaldescription.h"
 #include "panel.h"
+#include "runcontrol.h"
+#include "searchstep.h"
 
 #include <array>
 #include <cstddef>
@@ -22,8 +24,12 @@ struct ClickRoute
     Procedure procedure;
 };
 
-extern const std::array<ClickRoute, 3> clickRoutes;
-extern const Procedure tickProcedure;
+inline constexpr std::array clickRoutes{
+    ClickRoute{"cmdStop", cmdStop_Click},
+    ClickRoute{"cmdEsc", cmdEsc_Click},
+    ClickRoute{"cmdAvanti", cmdAvanti_Click},
+};
+inline constexpr Procedure tickProcedure = Timer1_Timer;
 
 // The procedure a click on the control at this place of the window's description runs, or null.
 [[nodiscard]] Procedure clickProcedure(std::size_t control);
