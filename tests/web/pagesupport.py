@@ -116,9 +116,9 @@ class HeldServer:
     with `held` wait until release(); `asked` is set once a browser asks for one."""
 
     def __init__(self, folder, held):
-        spec = importlib.util.spec_from_file_location("serve_web", SERVER)
-        serve_web = importlib.util.module_from_spec(spec)
-        spec.loader.exec_module(serve_web)
+        found = importlib.util.spec_from_file_location("serve_web", SERVER)
+        serve_web = importlib.util.module_from_spec(found)
+        found.loader.exec_module(serve_web)
         self.asked, self.released = threading.Event(), threading.Event()
         outer = self
 
