@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that are missing for the given purpose: "run", "windows" (the
-# Windows program, cross-compiled, packaged and tried under Wine), "web" (the browser build, as
-# WebAssembly, tried under Node.js, and its page in Chromium) or "test" (everything).
+# Installs the Debian 12 packages that are missing for the given purpose: "run", "native" (the
+# native build with its tests and benchmarks, not yet run), "windows" (the Windows program,
+# cross-compiled, packaged and tried under Wine), "web" (the browser build, as WebAssembly, tried
+# under Node.js, and its page in Chromium) or "test" (everything).
 # Does nothing, and needs no privileges, when everything is already there.
 set -euo pipefail
 
@@ -37,6 +38,7 @@ web_test_packages=(webkit2gtk-driver firefox-esr xvfb xauth)
 
 case "${1:-}" in
 run) wanted=("${build_packages[@]}") ;;
+native) wanted=("${build_packages[@]}" libbenchmark-dev googletest python3) ;;
 windows) wanted=("${windows_packages[@]}") ;;
 web) wanted=("${web_packages[@]}") ;;
 test)
@@ -44,7 +46,7 @@ test)
         "${web_test_packages[@]}")
     ;;
 *)
-    echo "usage: $0 run|windows|web|test" >&2
+    echo "usage: $0 run|native|windows|web|test" >&2
     exit 2
     ;;
 esac

@@ -63,10 +63,13 @@ sanitized() {
 }
 
 begun=$SECONDS
-stage install scripts/install-deps.sh test
+# What the native build needs comes first; the rest arrives while it builds.
+stage install-native scripts/install-deps.sh native
+in_background install-rest scripts/install-deps.sh test
 export QT_QPA_PLATFORM=offscreen
-# The native tests follow the page with Orca too, so the page is built before they start.
 stage native-build bash -c 'cmake --preset ci && cmake --build --preset ci'
+await install-rest
+# The native tests follow the page with Orca too, so the page is built before they start.
 stage page-build scripts/build-web.sh
 in_background native-tests native_tests
 in_background page-tests ctest --preset web
