@@ -316,6 +316,9 @@ class Chromium(Browser):
         options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
         self.driver = webdriver.Chrome(service=Service(driver), options=options)
         self.driver.set_script_timeout(TIMEOUT)
+        # A headless Chromium's page has the system's focus in some versions and not in others;
+        # the focused button draws its focus rectangle only in a page that has it.
+        self.cdp("Emulation.setFocusEmulationEnabled", enabled=True)
         self.console, self.requests = [], []
 
     def __exit__(self, *_):

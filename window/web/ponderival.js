@@ -1,8 +1,6 @@
-// Ponderival in a browser: the page's side of the window. It loads the search, compiled to
-// WebAssembly, and lends the window's model the page's elements, Timer1, its live region and the
-// end of the program. Texts, places, colours, fonts and the ids of the page's own elements (this
-// script's data attributes) all come from the build, which wrote the page from the window's
-// description; none is written here. The controls' ids are their names.
+// Ponderival in a browser: the page's side of the window. It loads the search (WebAssembly) and
+// lends the window's model the page's elements, Timer1, its live region and the end. Every text,
+// place, colour, font and id (this script's data attributes) comes from the build; none is here.
 "use strict";
 
 (() => {
@@ -61,9 +59,7 @@
     return {
       showText: (name, text) => { shown(name).data = text; },
       setCaption: (name, caption) => { byId(name).textContent = caption; },
-      setFace: (name, face, focus) => {
-        byId(name).style.cssText = `--face:${face};--focus:${focus}`;
-      },
+      setFace: (name, face, ring) => (byId(name).style.cssText = `--face:${face};--focus:${ring}`),
       setTimer: (on, interval) => (on ? timer.start(interval) : timer.stop()),
       say: (...messages) => {
         for (const message of messages.filter(Boolean)) {
@@ -75,10 +71,7 @@
         }
       },
       nameField: (name, spoken) => { byId(name).querySelector(".sr").textContent = spoken; },
-      reportError: (text) => {
-        byId(ids.reportText).textContent = text;
-        report.showModal();
-      },
+      reportError: (text) => { byId(ids.reportText).textContent = text; report.showModal(); },
       end: () => end(box, report),
     };
   }
@@ -102,19 +95,23 @@
     window.close();
   }
 
+  // The window's buttons in its tab order, while the window is there to take the keys.
+  const buttons = () => {
+    const box = document.querySelector("main");
+    return !box || box.hidden || byId(ids.report)?.open ? [] : [...box.querySelectorAll(
+      "button:not([hidden])")].sort((a, b) => a.dataset.control - b.dataset.control);
+  };
+
   // Tab and Right or Down go to the next button of the window's tab order, Shift+Tab and Left or
   // Up to the one before, round the window's buttons as in a window of its own.
   function moveFocus(event) {
-    const box = document.querySelector("main");
     const step = focusSteps[event.key] * (event.key === "Tab" && event.shiftKey ? -1 : 1);
-    if (!step || event.altKey || event.ctrlKey || event.metaKey || !box || box.hidden ||
-        byId(ids.report)?.open) {
+    const round = buttons();
+    if (!step || event.altKey || event.ctrlKey || event.metaKey || !round.length) {
       return;
     }
-    const buttons = [...box.querySelectorAll("button:not([hidden])")]
-      .sort((a, b) => a.dataset.control - b.dataset.control);
-    const at = buttons.indexOf(document.activeElement);
-    buttons[at < 0 ? 0 : (at + step + buttons.length) % buttons.length].focus();
+    const at = round.indexOf(document.activeElement);
+    round[at < 0 ? 0 : (at + step + round.length) % round.length].focus();
     event.preventDefault();
   }
 
@@ -130,6 +127,10 @@
     }
   });
   document.addEventListener("keydown", moveFocus);
+  // A page that opened without the focus (behind another window, say) got no autofocus: like a
+  // window of its own once activated, it gives the focus to its first button.
+  window.addEventListener("focus", () => document.activeElement === document.body &&
+    buttons()[0]?.focus());
   // A press beside the buttons, on the window or around it, leaves the focus where it was and
   // selects nothing, as in a window of its own.
   document.addEventListener("mousedown", (event) => {
