@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frmponderival.h"
+#include "searchfixtures.h"
 
 #include <QLabel>
 #include <QPushButton>

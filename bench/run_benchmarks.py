@@ -111,7 +111,7 @@ def screen_reader_rows(row, bench):
     """Orca following the fourth run, with the window's paced events and with Qt's own."""
     figures = orca_figures(bench.parent / "window" / "qt" / "ponderival",
                            bench / "bench_qtaccessibility",
-                           bench.parent / "window" / "form" / "ponderival_formplaces")
+                           bench.parent / "windowmodel" / "ponderival_formplaces")
     if not figures:
         return
     paced, plain, alone = figures["paced"], figures["plain"], figures["alone"]

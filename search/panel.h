@@ -23,28 +23,27 @@ inline constexpr std::size_t fieldCount = [] {
     return count;
 }();
 
-// Each field's place in the window's description.
-inline constexpr std::array<std::size_t, fieldCount> fieldControls = [] {
-    std::array<std::size_t, fieldCount> indices{};
-    std::size_t next = 0;
-    for (std::size_t index = 0; index < form::controls.size(); ++index) {
-        if (form::controls.at(index).kind == form::ControlKind::Field) {
-            indices.at(next++) = index;
-        }
-    }
-    return indices;
-}();
-
-[[nodiscard]] constexpr const form::Control &fieldControl(Field field)
+// Each field's control, in the table's order.
+[[nodiscard]] constexpr form::ControlId fieldControl(Field field)
 {
-    return form::controls.at(fieldControls.at(static_cast<std::size_t>(field)));
+    constexpr auto indices = [] {
+        std::array<long long, fieldCount> found{};
+        std::size_t next = 0;
+        for (std::size_t index = 0; index < form::controls.size(); ++index) {
+            if (form::controls.at(index).kind == form::ControlKind::Field) {
+                found.at(next++) = static_cast<long long>(index);
+            }
+        }
+        return found;
+    }();
+    return form::ControlId::at(indices.at(static_cast<std::size_t>(field))).value();
 }
 
-// The field the control at this place of the window's description holds, if it is one.
-[[nodiscard]] constexpr std::optional<Field> fieldAt(std::size_t control)
+// The field this control holds, if it is one.
+[[nodiscard]] constexpr std::optional<Field> fieldAt(form::ControlId control)
 {
     for (std::size_t field = 0; field < fieldCount; ++field) {
-        if (fieldControls.at(field) == control) {
+        if (fieldControl(static_cast<Field>(field)) == control) {
             return static_cast<Field>(field);
         }
     }
@@ -53,7 +52,7 @@ inline constexpr std::array<std::size_t, fieldCount> fieldControls = [] {
 
 [[nodiscard]] constexpr std::string_view fieldName(Field field)
 {
-    return fieldControl(field).name;
+    return fieldControl(field).control().name;
 }
 
 // The enumeration follows the table: a field renamed, added or moved there fails to compile here.

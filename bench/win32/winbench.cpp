@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -68,27 +69,19 @@ bool painted(const FormProbe &probe, bool isForm)
     return true;
 }
 
-// Runs this thread's messages meanwhile, which is where a WinEvent hook hears the program.
-template <typename Condition> void waitFor(Condition condition, const char *what)
+// Looks every millisecond, so that what is timed ends within one.
+void waitFor(const std::function<bool()> &condition, const char *what)
 {
-    const ULONGLONG deadline = GetTickCount64() + patienceMs;
-    while (!condition()) {
-        if (GetTickCount64() > deadline) {
-            throw std::runtime_error(what);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-        MSG message{};
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageW(&message);
-        }
+    if (!pumpUntil(condition, patienceMs, 1)) {
+        throw std::runtime_error(what);
     }
 }
 
 HWND openWindow(const ChildProcess &child, bool isForm)
 {
-    HWND window = child.waitForWindow(L"Form1", patienceMs);
+    HWND window = child.waitForWindow(patienceMs, 1);
     if (window == nullptr) {
-        throw std::runtime_error("no window \"Form1\" showed");
+        throw std::runtime_error("no window showed");
     }
     const FormProbe probe(window);
     waitFor([&] { return painted(probe, isForm); }, "the window was never painted");

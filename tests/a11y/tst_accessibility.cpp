@@ -177,7 +177,7 @@ void tst_Accessibility::statusAreaInTree()
     QCOMPARE(area->parent(), window);
     QCOMPARE(window->child(window->indexOfChild(area)), area);
     QVERIFY(area->rect().isEmpty());
-    QCOMPARE(area->childCount(), static_cast<int>(StatusArea::noticeCount));
+    QCOMPARE(area->childCount(), static_cast<int>(ponderival::statusSlots));
     for (int index = 0; index < area->childCount(); ++index) {
         QAccessibleInterface *notice = area->child(index);
         QVERIFY(notice);

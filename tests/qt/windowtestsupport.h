@@ -3,6 +3,7 @@
 #include "frmponderival.h"
 #include "frmponderivaldescription.h"
 #include "qtform.h"
+#include "searchfixtures.h"
 
 #include <QColor>
 #include <QImage>
@@ -61,11 +62,7 @@ template <typename Control = QWidget>
 // The search as the step before candidate n + 2 leaves it, set through the window's model.
 inline void placeBefore(frmPonderival &window, qint64 n)
 {
-    window.model().run([n](ponderival::Panel &panel) {
-        panel.setText(ponderival::Field::lblN, std::to_string(n));
-        panel.setText(ponderival::Field::lblTot, std::to_string(n * (n + 1) / 2));
-        panel.setText(ponderival::Field::lblCivico, std::to_string(n + 1));
-    });
+    searchfixtures::placeBefore(window.model(), n);
 }
 
 [[nodiscard]] inline QTimer *timer1(const QWidget &window)

@@ -1,8 +1,8 @@
 """What the page's browser tests share: the page served on 127.0.0.1 by scripts/serve_web.py, the
 browser engines that drive it through WebDriver (Chromium headless, with its DevTools protocol;
-WebKitGTK on a private Xvfb), screenshots read back as pixels, and the window's description
-(description.json, written by the build from window/form/), from which every expected text, place
-and colour is read. A missing browser, driver or tool fails the test that needs it, naming it."""
+WebKitGTK on a private Xvfb), screenshots read back as pixels, and the window's description as the
+build writes it (description.json), from which every expected text, place and colour is read. A
+missing browser, driver or tool fails the test that needs it, naming it."""
 
 import base64
 import functools
@@ -73,6 +73,7 @@ class Description:
             self.data = json.load(file)
         self.controls = {control["name"]: control for control in self.data["controls"]}
         self.page = self.data["page"]
+        self.ids = self.page["ids"]
 
     def __getitem__(self, key):
         return self.data[key]

@@ -34,7 +34,7 @@ def wait_for_answer(page, d, answer):
 def check_exports(site, testsite, single, d):
     """The test hook is the test module's start procedure: the page handed out, served or as
     one file, has none, and both still export the two entries the page's script calls."""
-    embedded = re.search(rf'id="{d.page["embeddedWasm"]}">([^<]*)<',
+    embedded = re.search(rf'id="{d.ids["embeddedWasm"]}">([^<]*)<',
                          Path(single).read_text(encoding="utf-8")).group(1)
     modules = [Path(f"{site}/{MODULE}.wasm").read_bytes(), base64.b64decode(embedded),
                Path(f"{testsite}/{MODULE}.wasm").read_bytes()]
@@ -96,7 +96,7 @@ def check_broken_module(page, d, site, faces):
         with Server(broken) as server:
             page.driver.get(server.url)
             opener = popup(page, server.url)
-            failed = d.page["loadFailed"]
+            failed = d.ids["loadFailed"]
             page.wait("!document.getElementById(arguments[0]).hidden", failed, what="the report")
             page.ticks(5, d["timer1"]["interval"])
             shown = page.js("""const box = document.getElementById(arguments[0]);
@@ -105,10 +105,10 @@ def check_broken_module(page, d, site, faces):
                         document.getElementById(arguments[1]).hidden, box.getAttribute('role'),
                         part('aria-labelledby'), part('aria-describedby'),
                         document.activeElement.id, document.activeElement.textContent];""",
-                            failed, d.page["endedLine"])
+                            failed, d.ids["endedLine"])
             expect([len(page.driver.window_handles)] + shown,
                    [2, True, True, "alertdialog", d.page["loadFailedTitle"],
-                    d.page["loadFailedText"], d.page["reloadLink"], d.page["reload"]],
+                    d.page["loadFailedText"], d.ids["reloadLink"], d.page["reload"]],
                    "the page whose module did not load, still open")
             faces.look(page)
             page.driver.close()

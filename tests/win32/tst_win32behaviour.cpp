@@ -1,6 +1,7 @@
+#include "childprocess.h"
 #include "formcontrols.h"
 #include "frmponderivaldescription.h"
-#include "programprocess.h"
+#include "widetext.h"
 #include "windowdriver.h"
 
 #include <functional>
@@ -12,6 +13,12 @@
 
 namespace {
 
+namespace form = ponderival::form;
+using ponderival::win32::controlId;
+using ponderival::win32::firstControlId;
+using ponderival::win32::firstOwnId;
+using ponderival::win32::toWide;
+using ponderival::win32::windowText;
 using Shown = std::pair<std::string, std::string>;
 
 bool waitForText(WindowDriver &driver, const char *name, std::string_view text)
@@ -192,17 +199,41 @@ INSTANTIATE_TEST_SUITE_P(Ways, ClosingWhileRunning,
 // The real program file, started as a child process: a click on cmdEsc ends it with status 0.
 TEST(RealProgram, CmdEscEndsItWithStatusZero)
 {
-    const ProgramProcess program(PONDERIVAL_EXECUTABLE);
+    const ChildProcess program(hostProgram(PONDERIVAL_EXECUTABLE));
     const HWND window = program.waitForWindow();
     ASSERT_NE(window, nullptr);
-    const auto cmdEsc = ponderival::form::controlIndex("cmdEsc").value();
-    RECT rect{};
-    GetWindowRect(GetDlgItem(window, ponderival::win32::controlId(cmdEsc)), &rect);
-    SetForegroundWindow(window);
-    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    INPUT press[2]{{INPUT_MOUSE, {}}, {INPUT_MOUSE, {}}};
-    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, press, sizeof(INPUT));
+    ASSERT_TRUE(program.bringToFront(window, GetDlgItem(window, controlId(form::cmdStop))));
+    WindowDriver::clickOn(GetDlgItem(window, controlId(form::cmdEsc)));
     EXPECT_EQ(program.waitForExit(), 0U);
+}
+
+// Another program may post the window any command. One that names no control of the table, or
+// that is not a click, does nothing; the program goes on, and Space on cmdStop starts a run.
+TEST(RealProgram, CommandsFromOutsideTheTableAreRefused)
+{
+    const ChildProcess program(hostProgram(PONDERIVAL_EXECUTABLE));
+    const HWND window = program.waitForWindow();
+    ASSERT_NE(window, nullptr);
+    const HWND stop = GetDlgItem(window, controlId(form::cmdStop));
+    const HWND esc = GetDlgItem(window, controlId(form::cmdEsc));
+    ASSERT_TRUE(program.bringToFront(window, stop));
+    for (const auto &[id, notification] :
+         std::initializer_list<std::pair<int, WORD>>{{firstControlId - 1, BN_CLICKED},
+                                                     {firstOwnId, BN_CLICKED},
+                                                     {0xFFFF, BN_CLICKED},
+                                                     {controlId(form::cmdStop), BN_SETFOCUS},
+                                                     {controlId(form::cmdStop), 0xFFFF},
+                                                     {controlId(form::cmdEsc), BN_KILLFOCUS}}) {
+        PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, notification), 0);
+    }
+    // Posted messages are handled in turn: once the focus has moved on, every command was.
+    PostMessageW(window, WM_NEXTDLGCTL, 0, FALSE);
+    ASSERT_TRUE(program.bringToFront(window, esc));
+    EXPECT_EQ(windowText(stop), toWide(form::stopIdleLook.caption));
+    WindowDriver::pressKey(VK_TAB);
+    ASSERT_TRUE(program.bringToFront(window, stop));
+    WindowDriver::pressKey(VK_SPACE);
+    EXPECT_TRUE(
+        pumpUntil([&] { return windowText(stop) == toWide(form::stopRunningLook.caption); }));
+    EXPECT_EQ(program.waitForExit(0), STILL_ACTIVE);
 }

@@ -98,7 +98,7 @@ void expectStatusControlsUnseen(WindowDriver &driver)
     std::size_t count = 0;
     for (HWND child = GetWindow(driver.window().handle(), GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
-        if (ponderival::win32::isFormControl(GetDlgCtrlID(child))) {
+        if (ponderival::win32::controlOf(GetDlgCtrlID(child))) {
             continue;
         }
         ++count;
@@ -110,7 +110,7 @@ void expectStatusControlsUnseen(WindowDriver &driver)
         EXPECT_NE(GetFocus(), child);
         EXPECT_EQ(ponderival::win32::windowText(child), L"") << "said nothing yet";
     }
-    EXPECT_EQ(count, ponderival::win32::ScreenReader::statusCount);
+    EXPECT_EQ(count, ponderival::statusSlots);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "errorreport.h"
+#include "searchfixtures.h"
 #include "windowdriver.h"
 
 #include <gtest/gtest.h>
@@ -8,16 +9,6 @@
 namespace {
 
 using ponderival::Field;
-
-// The search as the step before candidate n + 2 leaves it, set through the window's model.
-void placeBefore(WindowDriver &driver, long long n)
-{
-    driver.window().model().run([n](ponderival::Panel &panel) {
-        panel.setText(Field::lblN, std::to_string(n));
-        panel.setText(Field::lblTot, std::to_string(n * (n + 1) / 2));
-        panel.setText(Field::lblCivico, std::to_string(n + 1));
-    });
-}
 
 class EndOfTheSearch : public testing::TestWithParam<const char *>
 {
@@ -83,7 +74,7 @@ TEST_P(EndOfTheSearch, LastStepThenOneOverflowReport)
                           driver.text("lblTot") + " " + driver.text("lblCivico"));
         ponderival::win32::showRuntimeErrorMessage(driver.window().handle(), error);
     });
-    placeBefore(driver, 65534);
+    searchfixtures::placeBefore(driver.window().model(), 65534);
     driver.sendAvantiClick();
     EXPECT_EQ(driver.text("lblTot"), "2147450880");
     EXPECT_EQ(driver.text("lblCivico"), "65536");

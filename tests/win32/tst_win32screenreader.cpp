@@ -1,7 +1,7 @@
+#include "childprocess.h"
 #include "formcontrols.h"
 #include "frmponderivaldescription.h"
 #include "narrator.h"
-#include "programprocess.h"
 #include "widetext.h"
 
 #include <algorithm>
@@ -88,7 +88,8 @@ private:
 
 HWND child(HWND window, std::string_view name)
 {
-    return GetDlgItem(window, ponderival::win32::controlId(form::controlIndex(name).value()));
+    const auto id = form::ControlId::at(form::controlIndex(name).value());
+    return GetDlgItem(window, ponderival::win32::controlId(id.value()));
 }
 
 std::vector<std::string> liveTexts(std::size_t from, std::size_t to)
@@ -106,8 +107,8 @@ std::vector<std::string> liveTexts(std::size_t from, std::size_t to)
 std::string sourceOf(HWND window, HWND control)
 {
     const int id = GetParent(control) == window ? GetDlgCtrlID(control) : 0;
-    if (ponderival::win32::isFormControl(id)) {
-        return std::string(form::controls.at(ponderival::win32::controlIndex(id)).name);
+    if (const auto described = ponderival::win32::controlOf(id)) {
+        return std::string(described->control().name);
     }
     return id >= ponderival::win32::firstOwnId ? "status" : "window";
 }
@@ -182,7 +183,7 @@ TEST(ScreenReader, HearsEachRunAndItsAnswerAtAPaceAndNeverAnUnseenField)
     // COM for reading the objects, for as long as the test program runs.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     heard.clear();
-    ProgramProcess program(PONDERIVAL_EXECUTABLE);
+    ChildProcess program(hostProgram(PONDERIVAL_EXECUTABLE));
     const EventHook hook(program.id());
     ASSERT_TRUE(hook.hooked());
     const HWND window = program.waitForWindow();

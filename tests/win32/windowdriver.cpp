@@ -44,6 +44,12 @@ WindowDriver::WindowDriver() : m_window(std::make_unique<ponderival::win32::frmP
     });
 }
 
+HWND WindowDriver::control(std::string_view name) const
+{
+    const auto id = ponderival::form::ControlId::at(ponderival::form::controlIndex(name).value());
+    return GetDlgItem(m_window->handle(), ponderival::win32::controlId(id.value()));
+}
+
 std::string WindowDriver::text(std::string_view name) const
 {
     return ponderival::win32::toUtf8(ponderival::win32::windowText(control(name)));
@@ -86,16 +92,16 @@ bool WindowDriver::waitUntil(const std::function<bool()> &condition, DWORD timeo
     return true;
 }
 
-void WindowDriver::click(std::string_view name) const
+void WindowDriver::clickOn(HWND control)
 {
     RECT rect{};
-    GetWindowRect(control(name), &rect);
+    GetWindowRect(control, &rect);
     const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     send({mouse(centre, MOUSEEVENTF_MOVE), mouse(centre, MOUSEEVENTF_LEFTDOWN),
           mouse(centre, MOUSEEVENTF_LEFTUP)});
 }
 
-void WindowDriver::pressKey(WORD virtualKey, WORD modifier) const
+void WindowDriver::pressKey(WORD virtualKey, WORD modifier)
 {
     if (modifier == 0) {
         send({key(virtualKey), key(virtualKey, KEYEVENTF_KEYUP)});

@@ -19,7 +19,8 @@ public:
     WindowDriver();
 
     [[nodiscard]] ponderival::win32::frmPonderival &window() { return *m_window; }
-    [[nodiscard]] HWND control(std::string_view name) const { return m_window->control(name); }
+    // A control by its name, as tools that look at the window from outside find it.
+    [[nodiscard]] HWND control(std::string_view name) const;
     [[nodiscard]] std::string text(std::string_view name) const;
     // In the window's client coordinates.
     [[nodiscard]] RECT place(std::string_view name) const;
@@ -29,8 +30,10 @@ public:
     void processEvents(DWORD timeout = 10);
     bool waitUntil(const std::function<bool()> &condition, DWORD timeout = 30000);
 
-    void click(std::string_view name) const;
-    void pressKey(WORD key, WORD modifier = 0) const;
+    void click(std::string_view name) const { clickOn(control(name)); }
+    // Input as a user gives it, to whatever window is in front: this one or another program's.
+    static void clickOn(HWND control);
+    static void pressKey(WORD key, WORD modifier = 0);
     // What cmdAvanti's click sends its window, for the thousands of steps of a whole search.
     void sendAvantiClick() const;
     // The colour at a point of the client area, once everything is painted.

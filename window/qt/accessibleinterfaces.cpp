@@ -1,6 +1,5 @@
 #include "accessibleinterfaces.h"
 
-#include "frmponderivaldescription.h"
 #include "narrator.h"
 #include "qtform.h"
 #include "statusarea.h"
@@ -30,12 +29,11 @@ QString AccessibleField::text(QAccessible::Text type) const
 
 namespace {
 
+constexpr const char *seenFieldProperty = "ponderivalSeenField";
+
 QAccessibleInterface *createAccessible(const QString & /*className*/, QObject *object)
 {
-    if (object == nullptr) {
-        return nullptr;
-    }
-    if (!object->isWidgetType()) {
+    if (object == nullptr || !object->isWidgetType()) {
         return nullptr;
     }
     auto *widget = static_cast<QWidget *>(object);
@@ -46,15 +44,19 @@ QAccessibleInterface *createAccessible(const QString & /*className*/, QObject *o
     if (name == QLatin1StringView(StatusArea::noticeName)) {
         return new QAccessibleWidget(widget, QAccessible::Notification);
     }
-    const auto index = form::controlIndex(name.toStdString());
-    const auto field = index ? fieldAt(*index) : std::nullopt;
+    const QVariant field = object->property(seenFieldProperty);
     auto *label = qobject_cast<QLabel *>(widget);
-    return field && label && !form::controls.at(*index).heading.empty()
-               ? new AccessibleField(label, *field)
+    return field.isValid() && label != nullptr
+               ? new AccessibleField(label, static_cast<Field>(field.toInt()))
                : nullptr;
 }
 
 } // namespace
+
+void markSeenField(QLabel &label, Field field)
+{
+    label.setProperty(seenFieldProperty, static_cast<int>(field));
+}
 
 void installAccessibleInterfaces()
 {

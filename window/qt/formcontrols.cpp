@@ -1,6 +1,8 @@
 #include "formcontrols.h"
 
+#include "accessibleinterfaces.h"
 #include "colourbutton.h"
+#include "narrator.h"
 #include "qtform.h"
 
 #include <QFrame>
@@ -14,13 +16,11 @@ namespace {
 using form::Control;
 using form::ControlKind;
 
-constexpr std::size_t cmdStopIndex = form::indexOf("cmdStop");
 // cmdStop changes its face while the program runs, so it is one of the coloured buttons.
-static_assert(form::controls.at(cmdStopIndex).kind == ControlKind::Button &&
-              form::controls.at(cmdStopIndex).fill == form::Fill::Colour);
+static_assert(form::cmdStop.control().kind == ControlKind::Button &&
+              form::cmdStop.control().fill == form::Fill::Colour);
 
-// Named before anything else is set, so that the control's accessible interface, which Qt makes
-// at its first change and keeps, is the one meant for it.
+// Named after its control, which is how tools, tests and a screen reader find it.
 template <typename Widget> Widget *create(const Control &control, QWidget &window)
 {
     auto *widget = new Widget(&window);
@@ -28,18 +28,14 @@ template <typename Widget> Widget *create(const Control &control, QWidget &windo
     return widget;
 }
 
-// A field that a heading names is called by that heading: a label with an accessible name of its
-// own sends no event of Qt's when its text changes, a hundred times a second. The window tells a
-// screen reader of the fields itself, paced.
-QString accessibleNameOf(const Control &control)
+QLabel *makeLabel(form::ControlId id, QWidget &window)
 {
-    const auto heading = form::findControl(control.heading);
-    return toQString(heading ? heading->text : control.accessibleName);
-}
-
-QLabel *makeLabel(const Control &control, QWidget &window)
-{
+    const Control &control = id.control();
     auto *label = create<QLabel>(control, window);
+    // Before its first text, at which Qt makes its accessible interface.
+    if (const auto field = fieldAt(id); field && isSeen(*field)) {
+        markSeenField(*label, *field);
+    }
     label->setTextFormat(Qt::PlainText);
     label->setText(toQString(control.text));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -93,11 +89,14 @@ FormControls::FormControls(QWidget &window)
     window.setFixedSize(form::pixels(form::window.width), form::pixels(form::window.height));
     std::array<QWidget *, form::controls.size()> widgets{};
     for (const std::size_t index : form::readingOrder) {
-        const Control &control = form::controls.at(index);
-        QWidget *widget = makeControl(index, window);
+        const form::ControlId id = form::ControlId::at(static_cast<long long>(index)).value();
+        const Control &control = id.control();
+        QWidget *widget = makeControl(id, window);
         widget->setGeometry(toQRect(control.place));
         widget->setFont(toQFont(control.font));
-        widget->setAccessibleName(accessibleNameOf(control));
+        if (!control.accessibleName.empty()) {
+            widget->setAccessibleName(toQString(control.accessibleName));
+        }
         widget->setHidden(!control.visible);
         widgets.at(index) = widget;
     }
@@ -112,27 +111,27 @@ FormControls::FormControls(QWidget &window)
     }
 }
 
-QWidget *FormControls::makeControl(std::size_t index, QWidget &window)
+QWidget *FormControls::makeControl(form::ControlId id, QWidget &window)
 {
-    const Control &control = form::controls.at(index);
+    const Control &control = id.control();
     switch (control.kind) {
     case ControlKind::Field: {
-        QLabel *label = makeLabel(control, window);
-        m_fields.at(static_cast<std::size_t>(fieldAt(index).value())) = label;
+        QLabel *label = makeLabel(id, window);
+        m_fields.at(static_cast<std::size_t>(fieldAt(id).value())) = label;
         return label;
     }
     case ControlKind::Label:
-        return makeLabel(control, window);
+        return makeLabel(id, window);
     case ControlKind::Button: {
         QPushButton *button = nullptr;
         if (control.fill == form::Fill::Colour) {
             ColourButton *coloured = makeColourButton(control, window);
-            m_cmdStop = index == cmdStopIndex ? coloured : m_cmdStop;
+            m_cmdStop = id == form::cmdStop ? coloured : m_cmdStop;
             button = coloured;
         } else {
             button = makeButton<QPushButton>(control, window);
         }
-        m_buttons.emplace_back(index, button);
+        m_buttons.emplace_back(id, button);
         return button;
     }
     case ControlKind::Shape:

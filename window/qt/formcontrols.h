@@ -30,18 +30,18 @@ public:
         return *m_fields.at(static_cast<std::size_t>(field));
     }
     [[nodiscard]] ColourButton &cmdStop() const { return *m_cmdStop; }
-    // Every button with its place in the description, for wiring its clicks.
-    [[nodiscard]] const std::vector<std::pair<std::size_t, QPushButton *>> &buttons() const
+    // Every button with its control, for wiring its clicks.
+    [[nodiscard]] const std::vector<std::pair<form::ControlId, QPushButton *>> &buttons() const
     {
         return m_buttons;
     }
 
 private:
-    QWidget *makeControl(std::size_t index, QWidget &window);
+    QWidget *makeControl(form::ControlId id, QWidget &window);
 
     std::array<QLabel *, fieldCount> m_fields{};
     ColourButton *m_cmdStop = nullptr;
-    std::vector<std::pair<std::size_t, QPushButton *>> m_buttons;
+    std::vector<std::pair<form::ControlId, QPushButton *>> m_buttons;
 };
 
 } // namespace ponderival::qt

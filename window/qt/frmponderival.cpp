@@ -5,7 +5,6 @@
 #include "qtform.h"
 #include "statusarea.h"
 
-#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -43,7 +42,7 @@ frmPonderival::frmPonderival(QWidget *parent)
       m_reportError([this](const RuntimeError &error) { showReport(this, error); }), m_model(*this)
 {
     m_timer1->setObjectName(toQString(form::timer1.name));
-    m_timer1->setInterval(form::timer1.intervalMilliseconds);
+    m_timer1->setInterval(WindowModel::timer1Period);
     m_timer1->setTimerType(Qt::PreciseTimer);
     connect(m_timer1, &QTimer::timeout, this, [this] { m_model.tick(); });
     for (const auto &[index, button] : m_controls.buttons()) {
@@ -53,6 +52,7 @@ frmPonderival::frmPonderival(QWidget *parent)
     m_controls.cmdStop().setFocus();
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                     screen()->availableGeometry()));
+    m_model.windowOpened();
 }
 
 frmPonderival::~frmPonderival() = default;
@@ -84,12 +84,12 @@ void frmPonderival::say(const Announcement &announcement)
     m_statusArea->announce(toQString(announcement.message), toQString(announcement.followUp));
 }
 
-// Qt 6.4 sends a name change with the field in place of its new name, which the field's
-// accessible interface then gives from its text.
-void frmPonderival::nameField(Field field, std::string_view /*name*/)
+// Qt 6.4 sends the name change with the field in place of its new name, which the field's
+// accessible interface then gives from its text. A label with a name of its own sends no change
+// of Qt's when its text changes, a hundred times a second.
+void frmPonderival::nameField(Field field, std::string_view name)
 {
-    QAccessibleEvent changed(&m_controls.field(field), QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    m_controls.field(field).setAccessibleName(toQString(name));
 }
 
 void frmPonderival::describeStop(std::string_view description)

@@ -7,15 +7,9 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <functional>
-
 namespace ponderival::qt {
 
 class StatusArea;
-
-// Tells the user of an error that nothing handled, and returns once they acknowledged it; tests
-// put a recorder in place of the message box.
-using ErrorReporter = std::function<void(const RuntimeError &)>;
 
 // The program's one window, built from its description: Qt's side of its model. Clicks and
 // Timer1's ticks go to the model, which decides what they run and hands back what to show and

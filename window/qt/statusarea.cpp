@@ -18,7 +18,7 @@ StatusArea::StatusArea(QWidget &window) : QWidget(&window)
 void StatusArea::announce(const QString &message, const QString &followUp)
 {
     QWidget *notice = m_notices.at(m_next);
-    m_next = (m_next + 1) % noticeCount;
+    m_next = (m_next + 1) % statusSlots;
     notice->setAccessibleName(message);
     notice->setAccessibleDescription(followUp);
     QAccessibleEvent shown(notice, QAccessible::ObjectShow);

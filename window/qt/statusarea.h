@@ -1,5 +1,7 @@
 #pragma once
 
+#include "narrator.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -14,22 +16,20 @@ namespace ponderival::qt {
 // of its new text, so a screen reader cannot speak cmdStop's new caption. The window therefore
 // has a status area holding notifications, shown but of no size, so nothing of it is drawn; each
 // message is announced by showing a notification with the message as its name and what
-// follows it as its description, which Orca speaks in one breath. A screen reader reads the
-// message when it gets to the event, which may be after the next one was sent (the first run
-// halts 40 ms after it starts), so consecutive messages go to different notifications in turn.
+// follows it as its description, which Orca speaks in one breath; consecutive messages take the
+// window's status slots in turn.
 class StatusArea final : public QWidget
 {
 public:
     static constexpr const char *areaName = "ponderivalStatusArea";
     static constexpr const char *noticeName = "ponderivalNotice";
-    static constexpr std::size_t noticeCount = 3;
 
     explicit StatusArea(QWidget &window);
 
     void announce(const QString &message, const QString &followUp);
 
 private:
-    std::array<QWidget *, noticeCount> m_notices{};
+    std::array<QWidget *, statusSlots> m_notices{};
     std::size_t m_next = 0;
 };
 

@@ -9,7 +9,7 @@ namespace ponderival::web {
 
 namespace {
 
-constexpr std::string_view stopButton = "cmdStop";
+constexpr std::string_view stopButton = form::cmdStop.control().name;
 
 } // namespace
 
@@ -75,8 +75,8 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void ponderivalClick(int control) noexcept
 {
-    if (control >= 0 && static_cast<std::size_t>(control) < ponderival::form::controls.size()) {
-        ponderival::web::window().model().click(static_cast<std::size_t>(control));
+    if (const auto id = ponderival::form::ControlId::at(control)) {
+        ponderival::web::window().model().click(*id);
     }
 }
 

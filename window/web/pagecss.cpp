@@ -51,7 +51,7 @@ void writePage(std::ostringstream &css)
         // Read by a screen reader, never seen.
         << ".sr{position:absolute;left:0;top:0;width:1px;height:1px;overflow:hidden;"
         << "clip-path:inset(50%);white-space:nowrap}\n"
-        << "#" << page::endedId << ",noscript p{margin:0;padding:8px 12px;background:" << face
+        << "#" << page::endedLine.id << ",noscript p{margin:0;padding:8px 12px;background:" << face
         << ";color:" << text << "}\n"
         << "a{color:inherit}\na:focus{outline:1px dotted}\n";
 }
@@ -115,10 +115,10 @@ void writeBoxes(std::ostringstream &css)
         << "}\ndialog::backdrop{background:none}\n"
         << "[role=alertdialog] h1{margin:0;padding:4px 8px;border-bottom:1px solid "
         << hexText(edges.shadow) << "}\n[role=alertdialog] p{margin:16px;white-space:pre-line}\n"
-        << "#" << page::acknowledgeId
+        << "#" << page::acknowledgeButton.id
         << "{display:block;width:75px;height:23px;margin:0 auto 12px}\n"
-        << "#" << page::loadFailedId << "{width:" << px(form::window.width) << "}\n"
-        << "#" << page::reloadId << "{display:inline-block;margin:0 16px 16px}\n";
+        << "#" << page::loadFailed.id << "{width:" << px(form::window.width) << "}\n"
+        << "#" << page::reloadLink.id << "{display:inline-block;margin:0 16px 16px}\n";
     for (const page::PageText &shown : page::pageTexts) {
         css << "#" << shown.id << "{" << cssFont(shown.font) << "}\n";
     }

@@ -49,10 +49,10 @@ std::vector<WebFont> webFonts()
     for (const form::page::PageText &text : form::page::pageTexts) {
         addText(fonts, text.font, text.text);
     }
-    addText(fonts, form::page::reportTitle.font, runtimeErrorTitle);
+    addText(fonts, form::page::reportHeading.font, runtimeErrorTitle);
     for (const RuntimeError &error :
          {RuntimeError::overflow(), RuntimeError::typeMismatch(), RuntimeError::internal()}) {
-        addText(fonts, form::page::reportText.font, runtimeErrorText(error));
+        addText(fonts, form::page::reportMessage.font, runtimeErrorText(error));
     }
     return fonts;
 }

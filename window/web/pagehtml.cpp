@@ -1,5 +1,6 @@
 #include "pagehtml.h"
 
+#include "descriptionjson.h"
 #include "frmponderivaldescription.h"
 #include "narrator.h"
 #include "pagetexts.h"
@@ -28,21 +29,21 @@ bool startsFocused(const Control &control)
 
 // A seen field shows its text to the eye only: a screen reader reads the hidden name beside it,
 // which the window's model keeps up to date at a pace a screen reader can follow.
-void writeLabel(std::ostringstream &out, std::size_t index)
+void writeLabel(std::ostringstream &out, form::ControlId id)
 {
-    const Control &control = form::controls.at(index);
-    const auto field = fieldAt(index);
-    if (!field || control.heading.empty()) {
+    const Control &control = id.control();
+    const auto field = fieldAt(id);
+    if (!field || !isSeen(*field)) {
         out << ">" << html(control.text) << "</div>";
         return;
     }
     out << R"(><span aria-hidden="true">)" << html(control.text) << R"(</span><span class="sr">)"
-        << html(spokenName(*field, control.text)) << "</span></div>";
+        << html(firstName(*field)) << "</span></div>";
 }
 
-void writeControl(std::ostringstream &out, std::size_t index)
+void writeControl(std::ostringstream &out, form::ControlId id)
 {
-    const Control &control = form::controls.at(index);
+    const Control &control = id.control();
     const bool button = control.kind == form::ControlKind::Button;
     out << (button ? "<button" : "<div") << R"( id=")" << control.name << R"(")";
     if (!control.visible) {
@@ -53,13 +54,13 @@ void writeControl(std::ostringstream &out, std::size_t index)
         out << R"( aria-hidden="true"></div>)";
         break;
     case form::ControlKind::Button:
-        out << R"( type="button" data-control=")" << index << '"'
+        out << R"( type="button" data-control=")" << id.index() << '"'
             << (startsFocused(control) ? " autofocus" : "") << ">" << html(control.text)
             << "</button>";
         break;
     case form::ControlKind::Label:
     case form::ControlKind::Field:
-        writeLabel(out, index);
+        writeLabel(out, id);
         break;
     }
     out << "\n";
@@ -99,14 +100,15 @@ void writeBox(std::ostringstream &out, std::string_view tag, std::string_view id
 
 void writeBoxes(std::ostringstream &out)
 {
-    writeBox(out, "dialog", page::reportId, {page::reportTitleId, runtimeErrorTitle},
-             {page::reportTextId, ""},
-             R"(<button id=")" + std::string(page::acknowledgeId) +
+    writeBox(out, "dialog", page::report.id, {page::reportTitle.id, runtimeErrorTitle},
+             {page::reportText.id, ""},
+             R"(<button id=")" + std::string(page::acknowledgeButton.id) +
                  R"(" type="button" autofocus>)" + html(page::acknowledgeText) + "</button>\n");
-    writeBox(out, "section", page::loadFailedId, {page::loadFailedTitleId, page::loadFailedTitle},
-             {page::loadFailedTextId, page::loadFailedText},
-             R"(<a id=")" + std::string(page::reloadId) + R"(" href="">)" + html(page::reloadText) +
-                 "</a>\n");
+    writeBox(out, "section", page::loadFailed.id,
+             {page::loadFailedHeading.id, page::loadFailedTitle},
+             {page::loadFailedMessage.id, page::loadFailedText},
+             R"(<a id=")" + std::string(page::reloadLink.id) + R"(" href="">)" +
+                 html(page::reloadText) + "</a>\n");
 }
 
 } // namespace
@@ -125,11 +127,8 @@ PageHead servedHead()
 std::string pageScriptElement()
 {
     std::ostringstream out;
-    out << R"(<script data-live-region=")" << page::liveRegionId << R"(" data-report=")"
-        << page::reportId << R"(" data-report-text=")" << page::reportTextId
-        << R"(" data-acknowledge=")" << page::acknowledgeId << R"(" data-ended=")" << page::endedId
-        << R"(" data-load-failed=")" << page::loadFailedId << R"(" data-embedded-wasm=")"
-        << page::embeddedWasmId << R"(">@@script:)" << pageScript << "@@</script>\n";
+    out << R"(<script data-ids=")" << html(form::pageIdsJson()) << R"(" data-status-slots=")"
+        << statusSlots << R"(">@@script:)" << pageScript << "@@</script>\n";
     return out.str();
 }
 
@@ -140,17 +139,17 @@ std::string pageHtml(const PageHead &head)
     // Busy until the search is loaded and the buttons do something.
     out << "<body>\n<main id=\"" << form::window.name << "\" aria-busy=\"true\">\n";
     for (const std::size_t index : form::readingOrder) {
-        writeControl(out, index);
+        writeControl(out, form::ControlId::at(static_cast<long long>(index)).value());
     }
-    out << R"(<div id=")" << page::liveRegionId
+    out << R"(<div id=")" << page::liveRegion.id
         << "\" class=\"sr\" role=\"log\" aria-live=\"polite\"></div>\n</main>\n";
     writeBoxes(out);
     // A screen reader that comes to the link as the program ends hears the end line too.
-    out << R"(<p id=")" << page::endedId << R"(" hidden><span id=")" << page::endedTextId << R"(">)"
-        << html(page::endedText) << R"(</span> <a id=")" << page::restartId
-        << R"(" href="" aria-describedby=")" << page::endedTextId << R"(">)"
-        << html(page::restartText) << "</a></p>\n<noscript><p id=\"" << page::noScriptId << "\">"
-        << html(page::noScriptText) << "</p></noscript>\n</body>\n</html>\n";
+    out << R"(<p id=")" << page::endedLine.id << R"(" hidden><span id=")" << page::endedLineText.id
+        << R"(">)" << html(page::endedText) << R"(</span> <a id=")" << page::restartLink.id
+        << R"(" href="" aria-describedby=")" << page::endedLineText.id << R"(">)"
+        << html(page::restartText) << "</a></p>\n<noscript><p id=\"" << page::noScriptLine.id
+        << "\">" << html(page::noScriptText) << "</p></noscript>\n</body>\n</html>\n";
     return out.str();
 }
 

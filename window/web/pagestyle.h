@@ -3,7 +3,7 @@
 #include "colour.h"
 
 // How the page draws a focused button, shared by the program that writes the page and by the
-// search's panel, which recolours cmdStop.
+// page's port, which recolours cmdStop.
 namespace ponderival::web {
 
 // The platform draws a button's focus rectangle by inverting every other pixel of the face; the

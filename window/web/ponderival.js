@@ -4,7 +4,8 @@
 "use strict";
 
 (() => {
-  const ids = document.currentScript.dataset;
+  const facts = document.currentScript.dataset;
+  const ids = JSON.parse(facts.ids);
   const focusSteps = { Tab: 1, ArrowRight: 1, ArrowDown: 1, ArrowLeft: -1, ArrowUp: -1 };
 
   const byId = (id) => document.getElementById(id);
@@ -66,7 +67,7 @@
           liveRegion.append(Object.assign(document.createElement("p"), { textContent: message }));
         }
         // Consecutive messages go to notices of their own, so that none replaces one not yet read.
-        while (liveRegion.childElementCount > 3) {
+        while (liveRegion.childElementCount > Number(facts.statusSlots)) {
           liveRegion.firstElementChild.remove();
         }
       },
@@ -91,7 +92,7 @@
       report.addEventListener("close", () => end(box, report), { once: true });
       return;
     }
-    leave(box, ids.ended);
+    leave(box, ids.endedLine);
     window.close();
   }
 
@@ -145,7 +146,7 @@
     const box = document.querySelector("main");
     const timer = new Timer(() => search._ponderivalTick());
     const options = { page: makePage(box, timer) };
-    byId(ids.acknowledge).addEventListener("click", () => byId(ids.report).close());
+    byId(ids.acknowledgeButton).addEventListener("click", () => byId(ids.report).close());
     const embedded = byId(ids.embeddedWasm);
     if (embedded) {
       options.wasmBinary = Uint8Array.from(atob(embedded.text.trim()), (c) => c.charCodeAt(0));

@@ -26,7 +26,7 @@ PageHead singleHead()
         std::string(R"(<link rel="icon" href="@@data:image/png:)") +
         iconFile(webIconSizes.front()) + "@@\">\n<style>@@style:" + singleStyleSheet +
         "@@</style>\n" + R"(<script type="application/octet-stream" id=")" +
-        std::string(form::page::embeddedWasmId) + "\">@@base64:" + wasmFile() + "@@</script>\n";
+        std::string(form::page::embeddedWasm.id) + "\">@@base64:" + wasmFile() + "@@</script>\n";
     return {policy, resources, std::string("<script>@@script:") + moduleScript + "@@</script>\n",
             pageScriptElement()};
 }

@@ -46,7 +46,8 @@ HWND createControl(HWND parent, std::size_t index)
 {
     const Control &control = form::controls.at(index);
     const wchar_t *windowClass = control.kind == ControlKind::Button ? L"BUTTON" : L"STATIC";
-    const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(index)));
+    const auto id =
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId) + static_cast<INT_PTR>(index));
     const HWND handle =
         CreateWindowExW(0, windowClass, toWide(control.text).c_str(), styleOf(index), 0, 0, 0, 0,
                         parent, id, GetModuleHandleW(nullptr), nullptr);
@@ -136,22 +137,22 @@ void FormControls::setFonts(UINT dpi)
     m_fonts = std::move(fonts);
 }
 
-HBRUSH FormControls::labelFill(std::size_t index, HDC context) const
+HBRUSH FormControls::labelFill(form::ControlId label, HDC context) const
 {
     SetTextColor(context, GetSysColor(COLOR_WINDOWTEXT));
-    if (form::controls.at(index).fill == form::Fill::Colour) {
-        SetBkColor(context, form::controls.at(index).background.value);
-        return m_fills.at(index).get();
+    if (label.control().fill == form::Fill::Colour) {
+        SetBkColor(context, label.control().background.value);
+        return fill(label);
     }
     // Transparent labels lie on the window's face alone, so they are filled with it.
     SetBkColor(context, GetSysColor(COLOR_BTNFACE));
     return GetSysColorBrush(COLOR_BTNFACE);
 }
 
-void FormControls::setFill(std::size_t index, Colour colour)
+void FormControls::setFill(form::ControlId control, Colour colour)
 {
-    m_fills.at(index).reset(CreateSolidBrush(colour.value));
-    InvalidateRect(m_handles.at(index), nullptr, FALSE);
+    m_fills.at(control.index()).reset(CreateSolidBrush(colour.value));
+    InvalidateRect(handle(control), nullptr, FALSE);
 }
 
 } // namespace ponderival::win32

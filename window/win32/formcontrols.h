@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <windows.h>
 
 namespace ponderival::win32 {
@@ -15,24 +16,20 @@ inline constexpr int firstControlId = 100;
 
 // Child ids follow the tab order from 100, clear of IDOK and IDCANCEL, which the dialog manager
 // sends for Enter and Esc.
-[[nodiscard]] constexpr int controlId(std::size_t index)
+[[nodiscard]] constexpr int controlId(form::ControlId control)
 {
-    return firstControlId + static_cast<int>(index);
+    return firstControlId + static_cast<int>(control.index());
 }
 
-[[nodiscard]] constexpr std::size_t controlIndex(int id)
+// The described control a child id names, if any: the window has a screen reader's children too,
+// and another program may send any id.
+[[nodiscard]] constexpr std::optional<form::ControlId> controlOf(int id)
 {
-    return static_cast<std::size_t>(id - firstControlId);
-}
-
-// Whether a child's id is one of the described controls' (the window has a screen reader's too).
-[[nodiscard]] constexpr bool isFormControl(int id)
-{
-    return id >= firstControlId && controlIndex(id) < form::controls.size();
+    return form::ControlId::at(static_cast<long long>(id) - firstControlId);
 }
 
 // The first id after the described controls'.
-inline constexpr int firstOwnId = controlId(form::controls.size());
+inline constexpr int firstOwnId = firstControlId + static_cast<int>(form::controls.size());
 
 // The window's controls, made from the description as real child windows: labels are statics,
 // the buttons are buttons and Shape1 is a static that draws its outline. It also keeps what they
@@ -43,20 +40,23 @@ public:
     // Makes every control as a child of the window being created.
     void create(HWND parent);
 
-    [[nodiscard]] HWND handle(std::size_t index) const { return m_handles.at(index); }
-    [[nodiscard]] HWND handle(Field field) const
+    [[nodiscard]] HWND handle(form::ControlId control) const
     {
-        return handle(fieldControls.at(static_cast<std::size_t>(field)));
+        return m_handles.at(control.index());
     }
+    [[nodiscard]] HWND handle(Field field) const { return handle(fieldControl(field)); }
 
     // Places every control and gives it its font for the given DPI.
     void place(UINT dpi);
 
     // The fill a label's WM_CTLCOLORSTATIC answers with, its colours set into context.
-    [[nodiscard]] HBRUSH labelFill(std::size_t index, HDC context) const;
+    [[nodiscard]] HBRUSH labelFill(form::ControlId label, HDC context) const;
     // The current fill of a coloured button or a field.
-    [[nodiscard]] HBRUSH fill(std::size_t index) const { return m_fills.at(index).get(); }
-    void setFill(std::size_t index, Colour colour);
+    [[nodiscard]] HBRUSH fill(form::ControlId control) const
+    {
+        return m_fills.at(control.index()).get();
+    }
+    void setFill(form::ControlId control, Colour colour);
 
 private:
     static constexpr std::size_t count = form::controls.size();

@@ -3,7 +3,6 @@
 #include "dpi.h"
 #include "errorreport.h"
 #include "frmponderivaldescription.h"
-#include "narrator.h"
 #include "widetext.h"
 #include "windowplacement.h"
 
@@ -15,7 +14,6 @@ namespace ponderival::win32 {
 namespace {
 
 constexpr const wchar_t *windowClassName = L"Ponderival.frmPonderival";
-constexpr std::size_t cmdStop = form::indexOf("cmdStop");
 // COM and the annotations take a moment to load (15 ms under Wine), so they come once the window
 // is on the screen, when the program first waits: the one timer message of the window.
 constexpr UINT_PTR connectScreenReader = 1;
@@ -50,7 +48,7 @@ frmPonderival::~frmPonderival()
 void frmPonderival::show(int showCommand)
 {
     // The focus goes to cmdStop as soon as the window is active, now or once it is restored.
-    m_lastFocus = m_controls.handle(cmdStop);
+    m_lastFocus = m_controls.handle(form::cmdStop);
     ShowWindow(m_window, openingShowCommand(showCommand));
     // The first ShowWindow of a program may take the starting program's setting instead of ours.
     if (IsZoomed(m_window) != FALSE) {
@@ -62,11 +60,6 @@ void frmPonderival::show(int showCommand)
     }
 }
 
-HWND frmPonderival::control(std::string_view name) const
-{
-    return m_controls.handle(form::controlIndex(name).value());
-}
-
 void frmPonderival::showText(Field field, std::string_view text)
 {
     SetWindowTextW(m_controls.handle(field), toWide(text).c_str());
@@ -74,7 +67,7 @@ void frmPonderival::showText(Field field, std::string_view text)
 
 void frmPonderival::setStopCaption(std::string_view caption)
 {
-    const HWND button = m_controls.handle(cmdStop);
+    const HWND button = m_controls.handle(form::cmdStop);
     SetWindowTextW(button, toWide(caption).c_str());
     InvalidateRect(button, nullptr, FALSE);
 }
@@ -94,7 +87,7 @@ void frmPonderival::nameField(Field field, std::string_view name)
 
 void frmPonderival::describeStop(std::string_view description)
 {
-    m_screenReader.setDescription(m_controls.handle(cmdStop), toWide(description));
+    m_screenReader.setDescription(m_controls.handle(form::cmdStop), toWide(description));
 }
 
 LRESULT CALLBACK frmPonderival::windowProcedure(HWND hwnd, UINT message, WPARAM wParam,
@@ -140,7 +133,7 @@ LRESULT frmPonderival::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
     case WM_TIMER:
         KillTimer(hwnd, connectScreenReader);
         m_screenReader.connect();
-        nameSeenFields();
+        m_model.windowOpened();
         return 0;
     case WM_DPICHANGED:
         onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
@@ -189,16 +182,6 @@ void frmPonderival::placeOnMonitor(UINT dpi)
     SetWindowPos(m_window, nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
     m_controls.place(dpi);
-}
-
-// A screen reader names the seen fields with their headings from the start; the model names them
-// anew as they change.
-void frmPonderival::nameSeenFields()
-{
-    for (const Field field : seenFields) {
-        m_screenReader.setName(m_controls.handle(field),
-                               toWide(spokenName(field, fieldControl(field).text)));
-    }
 }
 
 } // namespace ponderival::win32

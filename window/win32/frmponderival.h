@@ -6,15 +6,9 @@
 #include "windowmodel.h"
 #include "windowport.h"
 
-#include <functional>
-#include <string_view>
 #include <windows.h>
 
 namespace ponderival::win32 {
-
-// Tells the user of an error that nothing handled, and returns once they acknowledged it; tests
-// put a recorder in place of the message box.
-using ErrorReporter = std::function<void(const RuntimeError &)>;
 
 // The program's one window, a popup without border or title built from the description when it
 // is created: Windows' side of its model. Clicks and Timer1's ticks go to the model, which decides
@@ -37,8 +31,6 @@ public:
 
     // Null once the window has been destroyed.
     [[nodiscard]] HWND handle() const { return m_window; }
-    // A control by its described name, for those who look at the window from outside.
-    [[nodiscard]] HWND control(std::string_view name) const;
 
     // Timer1, which the event loop waits on beside the messages.
     [[nodiscard]] const PreciseTimer &timer1() const { return m_timer1; }
@@ -51,7 +43,7 @@ public:
 private:
     void showText(Field field, std::string_view text) override;
     void setStopCaption(std::string_view caption) override;
-    void setStopFace(Colour face) override { m_controls.setFill(form::indexOf("cmdStop"), face); }
+    void setStopFace(Colour face) override { m_controls.setFill(form::cmdStop, face); }
     void startTicks(std::chrono::milliseconds interval) override { m_timer1.start(interval); }
     void stopTicks() override { m_timer1.stop(); }
     void say(const Announcement &announcement) override;
@@ -78,7 +70,6 @@ private:
     void onDpiChanged(UINT dpi, const RECT &suggested);
 
     void placeOnMonitor(UINT dpi);
-    void nameSeenFields();
     [[nodiscard]] bool takesFocus(HWND control) const;
 
     HWND m_window = nullptr;

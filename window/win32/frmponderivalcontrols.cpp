@@ -8,21 +8,14 @@
 // The messages the controls send their window: clicks, drawing, colours and the keyboard focus.
 namespace ponderival::win32 {
 
-namespace {
-
-constexpr int idCmdStop = controlId(form::indexOf("cmdStop"));
-constexpr int idCmdEsc = controlId(form::indexOf("cmdEsc"));
-constexpr int idShape1 = controlId(form::indexOf("Shape1"));
-
-} // namespace
-
 void frmPonderival::onCommand(HWND /*hwnd*/, int id, HWND /*control*/, UINT notification)
 {
     // Enter and Esc come as IDOK and IDCANCEL, which name no control: Esc presses nothing, and
     // Enter arrives as a click on the focused button through DM_GETDEFID. A drawn button reports
     // the second of two quick clicks as a double click; to the user it is one more click.
-    if ((notification == BN_CLICKED || notification == BN_DOUBLECLICKED) && isFormControl(id)) {
-        m_model.click(controlIndex(id));
+    const auto control = controlOf(id);
+    if ((notification == BN_CLICKED || notification == BN_DOUBLECLICKED) && control) {
+        m_model.click(*control);
     }
 }
 
@@ -36,28 +29,22 @@ LRESULT frmPonderival::onGetDefId() const
 
 void frmPonderival::onDrawItem(HWND /*hwnd*/, const DRAWITEMSTRUCT *item)
 {
-    const auto id = static_cast<int>(item->CtlID);
-    switch (id) {
-    case idShape1:
+    const auto control = controlOf(static_cast<int>(item->CtlID));
+    if (control == form::Shape1) {
         drawOutline(*item);
-        break;
-    case idCmdStop:
-    case idCmdEsc:
-        drawColourButton(*item, m_controls.fill(controlIndex(id)), m_dpi);
-        break;
-    default:
-        break;
+    } else if (control && control->control().fill == form::Fill::Colour) {
+        drawColourButton(*item, m_controls.fill(*control), m_dpi);
     }
 }
 
 // The status controls a screen reader reads have no size, and nothing of them is drawn.
 HBRUSH frmPonderival::onCtlColorStatic(HWND hwnd, HDC context, HWND label, int /*type*/)
 {
-    const int id = GetDlgCtrlID(label);
-    if (!isFormControl(id)) {
+    const auto control = controlOf(GetDlgCtrlID(label));
+    if (!control) {
         return FORWARD_WM_CTLCOLORSTATIC(hwnd, context, label, DefWindowProcW);
     }
-    return m_controls.labelFill(controlIndex(id), context);
+    return m_controls.labelFill(*control, context);
 }
 
 // Like a dialog, the window gives the focus back to the button that had it when it was last
@@ -97,11 +84,8 @@ HWND frmPonderival::onNextDlgCtl(HWND hwnd, HWND target, BOOL targetIsHandle)
 
 bool frmPonderival::takesFocus(HWND control) const
 {
-    if (control == nullptr || GetParent(control) != m_window ||
-        !isFormControl(GetDlgCtrlID(control))) {
-        return false;
-    }
-    return form::takesFocus(form::controls.at(controlIndex(GetDlgCtrlID(control))));
+    const auto described = control != nullptr ? controlOf(GetDlgCtrlID(control)) : std::nullopt;
+    return described && GetParent(control) == m_window && form::takesFocus(described->control());
 }
 
 } // namespace ponderival::win32

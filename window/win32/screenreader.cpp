@@ -34,7 +34,7 @@ ScreenReader::~ScreenReader()
 
 void ScreenReader::create(HWND window, int firstId)
 {
-    for (std::size_t index = 0; index < statusCount; ++index) {
+    for (std::size_t index = 0; index < statusSlots; ++index) {
         const auto id =
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId) + static_cast<INT_PTR>(index));
         m_status.at(index) =
@@ -73,7 +73,7 @@ void ScreenReader::release()
 void ScreenReader::say(std::wstring_view message)
 {
     const HWND status = m_status.at(m_next);
-    m_next = (m_next + 1) % statusCount;
+    m_next = (m_next + 1) % statusSlots;
     SetWindowTextW(status, std::wstring(message).c_str());
     raise(liveRegionChanged, status);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "narrator.h"
+
 #include <array>
 #include <cstddef>
 #include <memory>
@@ -19,10 +21,6 @@ namespace ponderival::win32 {
 class ScreenReader
 {
 public:
-    // A listener reads each message's control when it gets to the event, which may be after the
-    // next message was sent (an answer's caption follows it at once), so messages take turns.
-    static constexpr std::size_t statusCount = 3;
-
     ScreenReader() = default;
     ~ScreenReader();
     ScreenReader(const ScreenReader &) = delete;
@@ -58,7 +56,7 @@ private:
     // COM for this thread, taken while the window lives; given back after the services.
     HRESULT m_apartment = CO_E_NOTINITIALIZED;
     std::unique_ptr<IAccPropServices, Release> m_services;
-    std::array<HWND, statusCount> m_status{};
+    std::array<HWND, statusSlots> m_status{};
     std::size_t m_next = 0;
     std::vector<std::pair<HWND, const MSAAPROPID *>> m_annotated;
     HRESULT m_fault = S_OK;

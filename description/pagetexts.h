@@ -36,24 +36,35 @@ inline constexpr std::string_view loadFailedText =
     "aiutare.";
 inline constexpr std::string_view reloadText = "Ricarica la pagina";
 
-// The page's own elements beside the controls, which take their controls' names as ids. The
-// page's script finds them by these ids.
-inline constexpr std::string_view liveRegionId = "annunci";
-inline constexpr std::string_view reportId = "erroreRunTime";
-inline constexpr std::string_view reportTitleId = "erroreRunTimeTitolo";
-inline constexpr std::string_view reportTextId = "erroreRunTimeTesto";
-inline constexpr std::string_view acknowledgeId = "erroreRunTimeOk";
-inline constexpr std::string_view endedId = "terminato";
+// The page's own elements beside the controls, which take their controls' names as ids. The key
+// names an element to the page's script and to the tests, which find it by its id.
+struct Element
+{
+    std::string_view key;
+    std::string_view id;
+};
+
+inline constexpr Element liveRegion{"liveRegion", "annunci"};
+inline constexpr Element report{"report", "erroreRunTime"};
+inline constexpr Element reportTitle{"reportTitle", "erroreRunTimeTitolo"};
+inline constexpr Element reportText{"reportText", "erroreRunTimeTesto"};
+inline constexpr Element acknowledgeButton{"acknowledgeButton", "erroreRunTimeOk"};
+inline constexpr Element endedLine{"endedLine", "terminato"};
 // The end line's text, which also describes its link to a screen reader.
-inline constexpr std::string_view endedTextId = "terminatoTesto";
-inline constexpr std::string_view restartId = "avviaDiNuovo";
-inline constexpr std::string_view noScriptId = "senzaScript";
-inline constexpr std::string_view loadFailedId = "avvioFallito";
-inline constexpr std::string_view loadFailedTitleId = "avvioFallitoTitolo";
-inline constexpr std::string_view loadFailedTextId = "avvioFallitoTesto";
-inline constexpr std::string_view reloadId = "avvioFallitoRicarica";
+inline constexpr Element endedLineText{"endedLineText", "terminatoTesto"};
+inline constexpr Element restartLink{"restartLink", "avviaDiNuovo"};
+inline constexpr Element noScriptLine{"noScriptLine", "senzaScript"};
+inline constexpr Element loadFailed{"loadFailed", "avvioFallito"};
+inline constexpr Element loadFailedHeading{"loadFailedHeading", "avvioFallitoTitolo"};
+inline constexpr Element loadFailedMessage{"loadFailedMessage", "avvioFallitoTesto"};
+inline constexpr Element reloadLink{"reloadLink", "avvioFallitoRicarica"};
 // The single-file page carries its WebAssembly in an element of this id.
-inline constexpr std::string_view embeddedWasmId = "moduloIncorporato";
+inline constexpr Element embeddedWasm{"embeddedWasm", "moduloIncorporato"};
+
+inline constexpr std::array elements{
+    liveRegion,    report,      reportTitle,  reportText, acknowledgeButton, endedLine,
+    endedLineText, restartLink, noScriptLine, loadFailed, loadFailedHeading, loadFailedMessage,
+    reloadLink,    embeddedWasm};
 
 // Titles are drawn in the window font's bold, as a desktop draws a small window's title.
 inline constexpr Font headingFont{windowFont.face, windowFont.points, true};
@@ -68,19 +79,19 @@ struct PageText
     Font font;
 };
 
-inline constexpr PageText reportTitle{reportTitleId, {}, headingFont};
-inline constexpr PageText reportText{reportTextId, {}, windowFont};
+inline constexpr PageText reportHeading{reportTitle.id, {}, headingFont};
+inline constexpr PageText reportMessage{reportText.id, {}, windowFont};
 
 inline constexpr std::array pageTexts{
-    PageText{endedTextId, endedText, windowFont},
-    PageText{restartId, restartText, windowFont},
-    PageText{noScriptId, noScriptText, windowFont},
-    reportTitle,
-    reportText,
-    PageText{acknowledgeId, acknowledgeText, windowFont},
-    PageText{loadFailedTitleId, loadFailedTitle, headingFont},
-    PageText{loadFailedTextId, loadFailedText, windowFont},
-    PageText{reloadId, reloadText, windowFont},
+    PageText{endedLineText.id, endedText, windowFont},
+    PageText{restartLink.id, restartText, windowFont},
+    PageText{noScriptLine.id, noScriptText, windowFont},
+    reportHeading,
+    reportMessage,
+    PageText{acknowledgeButton.id, acknowledgeText, windowFont},
+    PageText{loadFailedHeading.id, loadFailedTitle, headingFont},
+    PageText{loadFailedMessage.id, loadFailedText, windowFont},
+    PageText{reloadLink.id, reloadText, windowFont},
 };
 
 // Windows ships this scalable face in its regular weight alone: the page names no bold of it, and

@@ -9,7 +9,7 @@ MemoryPanel::MemoryPanel()
       m_stopBackground(idleLook.background)
 {
     for (std::size_t index = 0; index < fieldCount; ++index) {
-        m_texts.at(index) = fieldControl(static_cast<Field>(index)).text;
+        m_texts.at(index) = fieldControl(static_cast<Field>(index)).control().text;
     }
 }
 

@@ -107,17 +107,7 @@ std::string pageJson()
         .text("loadFailedTitle", page::loadFailedTitle)
         .text("loadFailedText", page::loadFailedText)
         .text("reload", page::reloadText)
-        .text("liveRegion", page::liveRegionId)
-        .text("report", page::reportId)
-        .text("reportTitle", page::reportTitleId)
-        .text("reportText", page::reportTextId)
-        .text("acknowledgeButton", page::acknowledgeId)
-        .text("endedLine", page::endedId)
-        .text("endedText", page::endedTextId)
-        .text("restartLink", page::restartId)
-        .text("loadFailed", page::loadFailedId)
-        .text("reloadLink", page::reloadId)
-        .text("embeddedWasm", page::embeddedWasmId)
+        .raw("ids", pageIdsJson())
         .object();
 }
 
@@ -130,6 +120,15 @@ std::string reportJson()
 }
 
 } // namespace
+
+std::string pageIdsJson()
+{
+    JsonWriter ids;
+    for (const page::Element &element : page::elements) {
+        ids.text(element.key, element.id);
+    }
+    return ids.object();
+}
 
 JsonWriter descriptionMembers()
 {

@@ -2,9 +2,23 @@
 
 namespace ponderival {
 
+namespace {
+
+// Each field's column heading, found in the table once, when the program is built.
+constexpr auto headings = [] {
+    std::array<std::string_view, fieldCount> texts{};
+    for (std::size_t field = 0; field < fieldCount; ++field) {
+        const std::string_view heading = fieldControl(static_cast<Field>(field)).control().heading;
+        texts.at(field) = heading.empty() ? "" : form::findControl(heading).value().text;
+    }
+    return texts;
+}();
+
+} // namespace
+
 std::string spokenName(Field field, std::string_view text)
 {
-    std::string name(form::findControl(fieldControl(field).heading).value().text);
+    std::string name(headings.at(static_cast<std::size_t>(field)));
     if (!text.empty()) {
         name.append(" ").append(text);
     }
@@ -25,8 +39,15 @@ std::string spokenSummary(const Panel &panel)
 
 Narrator::Narrator(const Panel &panel) : m_running(panel.timerEnabled())
 {
-    for (std::size_t index = 0; index < seenFieldCount; ++index) {
+    for (std::size_t index = 0; index < seenFields.size(); ++index) {
         m_names.at(index) = spokenName(seenFields.at(index), panel.text(seenFields.at(index)));
+    }
+}
+
+void Narrator::nameSeenFields(WindowPort &port)
+{
+    for (std::size_t index = 0; index < seenFields.size(); ++index) {
+        port.nameField(seenFields.at(index), m_names.at(index));
     }
 }
 
@@ -46,7 +67,7 @@ void Narrator::eventHandled(const Panel &panel, std::string_view caption, Window
 void Narrator::nameFields(const Panel &panel, WindowPort &port, Clock::time_point now)
 {
     m_named = now;
-    for (std::size_t index = 0; index < seenFieldCount; ++index) {
+    for (std::size_t index = 0; index < seenFields.size(); ++index) {
         const Field field = seenFields.at(index);
         std::string name = spokenName(field, panel.text(field));
         if (name != m_names.at(index)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "eventtable.h"
+#include "memorypanel.h"
 #include "narrator.h"
 #include "panel.h"
 #include "windowport.h"
@@ -8,7 +9,6 @@
 #include <array>
 #include <cstdlib>
 #include <functional>
-#include <string>
 
 namespace ponderival {
 
@@ -28,11 +28,15 @@ public:
     using Clock = Narrator::Clock;
     using Now = Clock::time_point (*)();
 
+    // Timer1's period, which a port's timer may also carry while stopped.
+    static constexpr std::chrono::milliseconds timer1Period{form::timer1.intervalMilliseconds};
+
     explicit WindowModel(WindowPort &port, Now now = Clock::now);
 
     // The entries never throw: no exception may cross a window system's event loop.
-    // A click on the control at this place of the window's description.
-    void click(std::size_t control) noexcept;
+    // The window shows: a screen reader is given the seen fields' names.
+    void windowOpened() noexcept;
+    void click(form::ControlId control) noexcept;
     // A tick of Timer1; one that fell due before the timer was disabled runs nothing.
     void tick() noexcept;
     // Runs a procedure as an event. Once the window is going, nothing runs any more.
@@ -45,12 +49,10 @@ public:
     [[nodiscard]] bool isOpen() const { return m_state == State::Open; }
     // Settled before a report is shown, so a window closed under the report still ends with 1.
     [[nodiscard]] int exitStatus() const { return m_exitStatus; }
-    [[nodiscard]] const std::string &stopCaption() const { return m_stopCaption; }
-    [[nodiscard]] Colour stopFace() const { return m_stopFace; }
 
-    [[nodiscard]] std::string text(Field field) const override;
+    [[nodiscard]] std::string text(Field field) const override { return m_panel.text(field); }
     void setText(Field field, std::string_view text) override;
-    [[nodiscard]] bool timerEnabled() const override { return m_timerEnabled; }
+    [[nodiscard]] bool timerEnabled() const override { return m_panel.timerEnabled(); }
     void setTimerEnabled(bool enabled) override;
     void setStopCaption(std::string_view caption) override;
     void setStopBackground(Colour background) override;
@@ -65,11 +67,8 @@ private:
 
     WindowPort &m_port;
     Now m_now;
-    std::array<std::string, fieldCount> m_texts;
+    MemoryPanel m_panel;
     std::array<bool, fieldCount> m_written{};
-    bool m_timerEnabled;
-    std::string m_stopCaption;
-    Colour m_stopFace;
     State m_state = State::Open;
     int m_exitStatus = EXIT_SUCCESS;
     Narrator m_narrator;

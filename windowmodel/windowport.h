@@ -5,13 +5,14 @@
 #include "runtimeerror.h"
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace ponderival {
 
-// One message for a screen reader, spoken in one breath: what happened, then, where there is one,
-// the caption the run was left with ("Somma 15, Numero 6, Case 8", then "Avanti!").
+// One message for a screen reader: what happened, then, where there is one, the caption the run
+// was left with ("Somma 15, Numero 6, Case 8", then "Avanti!"), to be heard in that order.
 struct Announcement
 {
     std::string message;
@@ -19,6 +20,10 @@ struct Announcement
 
     friend bool operator==(const Announcement &, const Announcement &) = default;
 };
+
+// Shows the report of an error that nothing handled and returns once the user acknowledged it;
+// tests put a recorder in place of the platform's report.
+using ErrorReporter = std::function<void(const RuntimeError &)>;
 
 // What a window lends its model: the few things only the platform can do. The model decides
 // everything else (what is shown when, which procedure an event runs, what a screen reader is told)

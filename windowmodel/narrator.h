@@ -5,6 +5,7 @@
 
 #include <array>
 #include <chrono>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -15,34 +16,40 @@ namespace ponderival {
 // or stops.
 inline constexpr std::chrono::milliseconds namePacing{250};
 
-// The fields a column heading names, in the order a screen reader reads the table. The unseen
-// fields have no heading and are never named.
-inline constexpr std::size_t seenFieldCount = [] {
-    std::size_t count = 0;
-    for (const form::Control &control : form::controls) {
-        count += control.kind == form::ControlKind::Field && !control.heading.empty() ? 1 : 0;
-    }
-    return count;
-}();
+// A screen reader reads each message when it gets to its event, which may be after the next one
+// was sent (the first run halts 40 ms after it starts), so a window keeps this many status slots
+// and consecutive messages take them in turn.
+inline constexpr std::size_t statusSlots = 3;
 
-inline constexpr std::array<Field, seenFieldCount> seenFields = [] {
-    std::array<Field, seenFieldCount> fields{};
+// A field is named only if a column heading names it: the unseen fields never are.
+[[nodiscard]] constexpr bool isSeen(Field field)
+{
+    return !fieldControl(field).control().heading.empty();
+}
+
+// The seen fields in the order a screen reader reads the table: the three columns' values.
+inline constexpr auto seenFields = [] {
+    std::array<Field, 3> fields{};
     std::size_t next = 0;
     for (const std::size_t index : form::readingOrder) {
-        for (std::size_t field = 0; field < fieldCount; ++field) {
-            if (fieldControls.at(field) == index && !form::controls.at(index).heading.empty()) {
-                fields.at(next++) = static_cast<Field>(field);
-            }
+        const auto field = fieldAt(form::ControlId::at(static_cast<long long>(index)).value());
+        if (field && isSeen(*field)) {
+            fields.at(next++) = *field;
         }
     }
-    return fields;
+    // A table with another number of columns does not compile.
+    return next == fields.size() ? fields : throw std::logic_error("three seen fields");
 }();
-
-static_assert(seenFieldCount == 3 && seenFields.back() == Field::lblCase);
 
 // A seen field as a screen reader names it: its column's heading, then its text if it has one
 // ("Somma 15"; an empty "Case" is the heading alone).
 [[nodiscard]] std::string spokenName(Field field, std::string_view text);
+
+// The name a seen field opens with.
+[[nodiscard]] inline std::string firstName(Field field)
+{
+    return spokenName(field, fieldControl(field).control().text);
+}
 
 // The seen fields that hold a text, named and joined: "Somma 15, Numero 6, Case 8".
 [[nodiscard]] std::string spokenSummary(const Panel &panel);
@@ -59,6 +66,8 @@ public:
 
     explicit Narrator(const Panel &panel);
 
+    // Names every seen field, as a window that has just opened must.
+    void nameSeenFields(WindowPort &port);
     void eventHandled(const Panel &panel, std::string_view caption, WindowPort &port,
                       Clock::time_point now);
 
@@ -66,7 +75,7 @@ private:
     void nameFields(const Panel &panel, WindowPort &port, Clock::time_point now);
     static void runChanged(const Panel &panel, std::string_view caption, WindowPort &port);
 
-    std::array<std::string, seenFieldCount> m_names;
+    std::array<std::string, seenFields.size()> m_names;
     bool m_running;
     Clock::time_point m_named{};
 };

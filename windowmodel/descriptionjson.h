@@ -13,6 +13,9 @@ namespace ponderival::form {
 // Members are added in that order; a caller may add its own before taking the object.
 [[nodiscard]] JsonWriter descriptionMembers();
 
+// The page's own elements, each id under its key.
+[[nodiscard]] std::string pageIdsJson();
+
 [[nodiscard]] inline std::string descriptionJson()
 {
     return descriptionMembers().object() + "\n";

@@ -1,32 +1,24 @@
 #include "windowmodel.h"
 
-#include "runstate.h"
-
 #include <exception>
 #include <optional>
 #include <utility>
 
 namespace ponderival {
 
-namespace {
-
-std::array<std::string, fieldCount> initialTexts()
-{
-    std::array<std::string, fieldCount> texts;
-    for (std::size_t index = 0; index < fieldCount; ++index) {
-        texts.at(index) = fieldControl(static_cast<Field>(index)).text;
-    }
-    return texts;
-}
-
-} // namespace
-
-WindowModel::WindowModel(WindowPort &port, Now now)
-    : m_port(port), m_now(now), m_texts(initialTexts()), m_timerEnabled(idleLook.timerEnabled),
-      m_stopCaption(idleLook.caption), m_stopFace(idleLook.background), m_narrator(*this)
+WindowModel::WindowModel(WindowPort &port, Now now) : m_port(port), m_now(now), m_narrator(m_panel)
 {}
 
-void WindowModel::click(std::size_t control) noexcept
+void WindowModel::windowOpened() noexcept
+{
+    try {
+        m_narrator.nameSeenFields(m_port);
+    } catch (...) {
+        fail();
+    }
+}
+
+void WindowModel::click(form::ControlId control) noexcept
 {
     if (const Procedure procedure = clickProcedure(control)) {
         run(procedure);
@@ -35,7 +27,7 @@ void WindowModel::click(std::size_t control) noexcept
 
 void WindowModel::tick() noexcept
 {
-    if (m_timerEnabled) {
+    if (timerEnabled()) {
         run(tickProcedure);
     }
 }
@@ -59,7 +51,7 @@ void WindowModel::run(const std::function<void(Panel &)> &procedure) noexcept
         if (!failure && m_state == State::Unloading) {
             closeWindow();
         } else if (!failure) {
-            m_narrator.eventHandled(*this, m_stopCaption, m_port, m_now());
+            m_narrator.eventHandled(*this, m_panel.stopCaption(), m_port, m_now());
         }
     } catch (...) {
         failure = RuntimeError::internal();
@@ -89,27 +81,21 @@ void WindowModel::fail() noexcept
     }
 }
 
-std::string WindowModel::text(Field field) const
-{
-    return m_texts.at(static_cast<std::size_t>(field));
-}
-
 void WindowModel::setText(Field field, std::string_view text)
 {
-    const auto index = static_cast<std::size_t>(field);
-    m_texts.at(index).assign(text);
-    m_written.at(index) = true;
+    m_panel.setText(field, text);
+    m_written.at(static_cast<std::size_t>(field)) = true;
 }
 
 void WindowModel::setTimerEnabled(bool enabled)
 {
     // Enabling an enabled timer keeps its period, as setting the flag twice would.
-    if (enabled == m_timerEnabled) {
+    if (enabled == timerEnabled()) {
         return;
     }
-    m_timerEnabled = enabled;
+    m_panel.setTimerEnabled(enabled);
     if (enabled) {
-        m_port.startTicks(std::chrono::milliseconds(form::timer1.intervalMilliseconds));
+        m_port.startTicks(timer1Period);
     } else {
         m_port.stopTicks();
     }
@@ -117,13 +103,13 @@ void WindowModel::setTimerEnabled(bool enabled)
 
 void WindowModel::setStopCaption(std::string_view caption)
 {
-    m_stopCaption.assign(caption);
+    m_panel.setStopCaption(caption);
     m_port.setStopCaption(caption);
 }
 
 void WindowModel::setStopBackground(Colour background)
 {
-    m_stopFace = background;
+    m_panel.setStopBackground(background);
     m_port.setStopFace(background);
 }
 
@@ -138,7 +124,7 @@ void WindowModel::showTexts()
 {
     for (std::size_t index = 0; index < fieldCount; ++index) {
         if (std::exchange(m_written.at(index), false)) {
-            m_port.showText(static_cast<Field>(index), m_texts.at(index));
+            m_port.showText(static_cast<Field>(index), m_panel.text(static_cast<Field>(index)));
         }
     }
 }

@@ -6,8 +6,6 @@
 #include "searchstep.h"
 
 #include <array>
-#include <cstddef>
-#include <string_view>
 
 namespace ponderival {
 
@@ -20,18 +18,26 @@ void cmdEsc_Click(Panel &panel);
 // of the window or of its controls runs anything.
 struct ClickRoute
 {
-    std::string_view control;
+    form::ControlId control;
     Procedure procedure;
 };
 
 inline constexpr std::array clickRoutes{
-    ClickRoute{"cmdStop", cmdStop_Click},
-    ClickRoute{"cmdEsc", cmdEsc_Click},
-    ClickRoute{"cmdAvanti", cmdAvanti_Click},
+    ClickRoute{form::cmdStop, cmdStop_Click},
+    ClickRoute{form::cmdEsc, cmdEsc_Click},
+    ClickRoute{form::cmdAvanti, cmdAvanti_Click},
 };
 inline constexpr Procedure tickProcedure = Timer1_Timer;
 
-// The procedure a click on the control at this place of the window's description runs, or null.
-[[nodiscard]] Procedure clickProcedure(std::size_t control);
+// The procedure a click on this control runs, or null.
+[[nodiscard]] constexpr Procedure clickProcedure(form::ControlId control)
+{
+    for (const ClickRoute &route : clickRoutes) {
+        if (route.control == control) {
+            return route.procedure;
+        }
+    }
+    return nullptr;
+}
 
 } // namespace ponderival

@@ -21,8 +21,8 @@ namespace {
 using Log = std::vector<std::string>;
 using rowname::PrintTo;
 
-constexpr std::size_t cmdStop = form::indexOf("cmdStop");
-constexpr std::size_t cmdEsc = form::indexOf("cmdEsc");
+constexpr form::ControlId cmdStop = form::cmdStop;
+constexpr form::ControlId cmdEsc = form::cmdEsc;
 
 const std::string idle = std::string(form::stopIdleLook.caption);
 const std::string running = std::string(form::stopRunningLook.caption);
@@ -167,7 +167,7 @@ TEST_P(Clicks, RunTheirControlsProcedure)
     const ClickRow &row = GetParam();
     RecordingPort port;
     WindowModel model(port);
-    model.click(form::controlIndex(row.control).value());
+    model.click(form::ControlId::at(form::controlIndex(row.control).value()).value());
     EXPECT_EQ(model.text(Field::lblN), row.lblN);
     EXPECT_EQ(model.timerEnabled(), row.timerEnabled);
     EXPECT_EQ(port.closedWith, row.closedWith);
