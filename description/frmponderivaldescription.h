@@ -3,9 +3,11 @@
 #include "colour.h"
 
 #include <array>
+#include <concepts>
 #include <cstddef>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 // The window frmPonderival as its users see it, written once: every window (Qt's, the Windows
 // API's and the web page), every test and every script reads its places, texts, fonts and colours
@@ -203,9 +205,11 @@ inline constexpr std::array controls{
 class ControlId
 {
 public:
-    [[nodiscard]] static constexpr std::optional<ControlId> at(long long index) noexcept
+    template <std::integral Index>
+    [[nodiscard]] static constexpr std::optional<ControlId> at(Index index) noexcept
     {
-        if (index < 0 || index >= static_cast<long long>(controls.size())) {
+        if (!std::in_range<std::size_t>(index) ||
+            static_cast<std::size_t>(index) >= controls.size()) {
             return std::nullopt;
         }
         return ControlId(static_cast<std::size_t>(index));

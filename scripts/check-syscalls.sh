@@ -7,10 +7,10 @@
 # autolaunch a bus daemon through dbus-launch, which outlives the program (strace would wait for
 # it forever) and writes files of its own in the home folder. Each run also has a time limit.
 #
-#   scripts/check-syscalls.sh PATH_TO_PONDERIVAL PATH_TO_PONDERIVAL_FORMPLACES
+#   scripts/check-syscalls.sh PATH_TO_PONDERIVAL PATH_TO_DESCRIPTION_JSON
 set -euo pipefail
-program=$(realpath "${1:?usage: $0 PATH_TO_PONDERIVAL PATH_TO_PONDERIVAL_FORMPLACES}")
-places=$(realpath "${2:?usage: $0 PATH_TO_PONDERIVAL PATH_TO_PONDERIVAL_FORMPLACES}")
+program=$(realpath "${1:?usage: $0 PATH_TO_PONDERIVAL PATH_TO_DESCRIPTION_JSON}")
+description=$(realpath "${2:?usage: $0 PATH_TO_PONDERIVAL PATH_TO_DESCRIPTION_JSON}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/home/.config
@@ -34,7 +34,7 @@ verdict() {
     echo "$2: no IP socket, no file written ($(wc -l <"$log") calls traced)"
 }
 
-for tool in strace dbus-run-session xvfb-run xdotool; do
+for tool in strace dbus-run-session xvfb-run xdotool python3; do
     command -v "$tool" >/dev/null || { echo "$0: missing tool: $tool" >&2; exit 1; }
 done
 
@@ -59,7 +59,11 @@ sleep 1
 xdotool mousemove --window "$window" $(place cmdEsc) click 1    # close
 wait "$program"
 SESSION
-"$places" >"$work/places.txt"
+# Each control's centre, "name x y", for xdotool.
+python3 -c 'import json, sys
+for c in json.load(open(sys.argv[1]))["controls"]:
+    print(c["name"], c["left"] + c["width"] // 2, c["top"] + c["height"] // 2)' \
+    "$description" >"$work/places.txt"
 QT_QPA_PLATFORM=xcb timeout 120 xvfb-run -a dbus-run-session -- \
     bash "$work/session.sh" "$work/x11.log" "$work/places.txt" "$program"
 verdict "$work/x11.log" "X11 (search run, closed with Esc, status 0)"

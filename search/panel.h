@@ -27,11 +27,11 @@ inline constexpr std::size_t fieldCount = [] {
 [[nodiscard]] constexpr form::ControlId fieldControl(Field field)
 {
     constexpr auto indices = [] {
-        std::array<long long, fieldCount> found{};
+        std::array<std::size_t, fieldCount> found{};
         std::size_t next = 0;
         for (std::size_t index = 0; index < form::controls.size(); ++index) {
             if (form::controls.at(index).kind == form::ControlKind::Field) {
-                found.at(next++) = static_cast<long long>(index);
+                found.at(next++) = index;
             }
         }
         return found;
@@ -61,8 +61,7 @@ static_assert(fieldCount == 5 && fieldName(Field::lblN) == "lblN" &&
               fieldName(Field::lblTot2) == "lblTot2" && fieldName(Field::lblCase) == "lblCase");
 
 // The procedures' view of the window: its fields, Timer1's enabled flag, cmdStop's look and the
-// window itself. The window's model implements it over the real window; tests and benchmarks use
-// MemoryPanel.
+// window itself.
 class Panel
 {
 public:

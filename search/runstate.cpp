@@ -4,8 +4,9 @@ namespace ponderival {
 
 void enterRunState(Panel &panel, RunState state)
 {
-    const RunLook &look = runLook(state);
-    panel.setTimerEnabled(look.timerEnabled);
+    const bool running = state == RunState::Running;
+    const form::ButtonLook &look = running ? form::stopRunningLook : form::stopIdleLook;
+    panel.setTimerEnabled(running);
     panel.setStopCaption(look.caption);
     panel.setStopBackground(look.background);
 }

@@ -10,9 +10,8 @@ namespace ponderival {
 // solutions before the sum of the houses before the candidate overflows.
 inline constexpr std::int32_t lastHouse = 10000;
 
-// One step of the search: advances the candidate house by one and adds the houses after it until
-// their sum reaches or passes the sum before it. At a solution it shows the street length and
-// halts the run. Raises RuntimeError (overflow) with the texts written so far left in place.
+// Advances the candidate and adds the houses after it until their sum reaches or passes the sum
+// before it; a solution halts the run. An overflow leaves the texts written so far in place.
 void cmdAvanti_Click(Panel &panel);
 
 } // namespace ponderival

@@ -1,12 +1,9 @@
 #include "memorypanel.h"
 
-#include "runstate.h"
-
 namespace ponderival {
 
 MemoryPanel::MemoryPanel()
-    : m_timerEnabled(idleLook.timerEnabled), m_stopCaption(idleLook.caption),
-      m_stopBackground(idleLook.background)
+    : m_stopCaption(form::stopIdleLook.caption), m_stopBackground(form::stopIdleLook.background)
 {
     for (std::size_t index = 0; index < fieldCount; ++index) {
         m_texts.at(index) = fieldControl(static_cast<Field>(index)).control().text;

@@ -28,7 +28,7 @@ public:
 
 private:
     std::array<std::string, fieldCount> m_texts;
-    bool m_timerEnabled;
+    bool m_timerEnabled = false;
     std::string m_stopCaption;
     Colour m_stopBackground;
     bool m_unloaded = false;

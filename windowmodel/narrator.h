@@ -11,14 +11,12 @@
 
 namespace ponderival {
 
-// While the search runs, the fields change a hundred times a second: far more than anyone can
-// listen to. A screen reader hears their names at most this often, and at once when a run starts
-// or stops.
+// The fields change a hundred times a second, far more than anyone can listen to: a screen reader
+// hears their names at most this often, and at once when a run starts or stops.
 inline constexpr std::chrono::milliseconds namePacing{250};
 
-// A screen reader reads each message when it gets to its event, which may be after the next one
-// was sent (the first run halts 40 ms after it starts), so a window keeps this many status slots
-// and consecutive messages take them in turn.
+// A screen reader may read a message after the next one was sent (the first run halts 40 ms after
+// it starts), so consecutive messages take a window's status slots in turn.
 inline constexpr std::size_t statusSlots = 3;
 
 // A field is named only if a column heading names it: the unseen fields never are.
@@ -32,7 +30,7 @@ inline constexpr auto seenFields = [] {
     std::array<Field, 3> fields{};
     std::size_t next = 0;
     for (const std::size_t index : form::readingOrder) {
-        const auto field = fieldAt(form::ControlId::at(static_cast<long long>(index)).value());
+        const auto field = fieldAt(form::ControlId::at(index).value());
         if (field && isSeen(*field)) {
             fields.at(next++) = *field;
         }
@@ -54,11 +52,9 @@ inline constexpr auto seenFields = [] {
 // The seen fields that hold a text, named and joined: "Somma 15, Numero 6, Case 8".
 [[nodiscard]] std::string spokenSummary(const Panel &panel);
 
-// What a screen reader is told of the search, decided once for every window, after each event
-// that ended well and once its texts are on show: a run that starts says the running caption; a
-// run halted by hand, the idle caption; a solution, the answer with its headings and then the idle
-// caption. cmdStop is described by the values it halted at, so that asking about it gives the
-// answer again.
+// What a screen reader is told after each event that ended well: the caption a run starts or is
+// halted with, or at a solution the answer and then the caption. cmdStop is described by the
+// values it halted at, so that asking about it gives the answer again.
 class Narrator
 {
 public:

@@ -12,16 +12,9 @@
 
 namespace ponderival {
 
-// The window as the search sees it, written once for every window: the fields' texts, Timer1's
-// enabled flag and cmdStop's look, which control's click and which tick run which procedure, the
-// texts a procedure wrote reaching the window together when it returns, an error that reaches an
-// event reported once and ending the program with status 1, and what a screen reader is told. A
-// window supplies only its platform's side (WindowPort) and calls the entries below.
-//
-// A procedure's texts are handed to the window when it returns: nothing can look at a label in
-// between (a procedure runs to its end before the next event, repaint included), so the labels
-// show what they would have shown; but a step that adds 2,929 houses costs one label update
-// instead of 2,930.
+// The window as the procedures see it, written once for every window, which lends it a WindowPort.
+// A procedure's texts reach the window when it returns: nothing can look at a label in between,
+// and a step that adds 2,929 houses costs one label update instead of 2,930.
 class WindowModel final : public Panel
 {
 public:
@@ -34,16 +27,15 @@ public:
     explicit WindowModel(WindowPort &port, Now now = Clock::now);
 
     // The entries never throw: no exception may cross a window system's event loop.
-    // The window shows: a screen reader is given the seen fields' names.
     void windowOpened() noexcept;
     void click(form::ControlId control) noexcept;
-    // A tick of Timer1; one that fell due before the timer was disabled runs nothing.
+    // A tick that fell due before the timer was disabled runs nothing.
     void tick() noexcept;
-    // Runs a procedure as an event. Once the window is going, nothing runs any more.
+    // Runs a procedure as an event; once the window is going, nothing runs any more.
     void run(const std::function<void(Panel &)> &procedure) noexcept;
-    // The platform closed the window (a window manager, Alt+F4): no procedure runs at unload.
+    // Closed by the platform (Alt+F4, a window manager): no procedure runs at unload.
     void windowClosed() noexcept;
-    // A failure of the window itself, reported as an error in the search is.
+    // A failure of the window itself, reported as an error of the search is.
     void fail() noexcept;
 
     [[nodiscard]] bool isOpen() const { return m_state == State::Open; }

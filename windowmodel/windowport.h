@@ -25,9 +25,8 @@ struct Announcement
 // tests put a recorder in place of the platform's report.
 using ErrorReporter = std::function<void(const RuntimeError &)>;
 
-// What a window lends its model: the few things only the platform can do. The model decides
-// everything else (what is shown when, which procedure an event runs, what a screen reader is told)
-// and calls these in the order the procedures wrote. A port may throw; the model reports it.
+// What a window lends its model: the few things only the platform can do, called in the order the
+// procedures wrote. A port may throw; the model reports it.
 class WindowPort
 {
 public:
@@ -48,8 +47,7 @@ public:
     virtual void startTicks(std::chrono::milliseconds interval) = 0;
     virtual void stopTicks() = 0;
 
-    // A screen reader's side: a message to speak now, a seen field's name ("Somma 15", paced by
-    // the model) and what cmdStop is described by. The unseen fields are never named.
+    // A message to speak now, a seen field's name ("Somma 15") and what cmdStop is described by.
     virtual void say(const Announcement &announcement) = 0;
     virtual void nameField(Field field, std::string_view name) = 0;
     virtual void describeStop(std::string_view description) = 0;

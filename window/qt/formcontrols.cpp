@@ -62,13 +62,6 @@ template <typename Button> Button *makeButton(const Control &control, QWidget &w
     return button;
 }
 
-ColourButton *makeColourButton(const Control &control, QWidget &window)
-{
-    auto *button = makeButton<ColourButton>(control, window);
-    button->setBackgroundColour(toQColor(control.background));
-    return button;
-}
-
 QWidget *makeOutline(const Control &control, QWidget &window)
 {
     auto *frame = create<QFrame>(control, window);
@@ -82,14 +75,16 @@ QWidget *makeOutline(const Control &control, QWidget &window)
 
 FormControls::FormControls(QWidget &window)
 {
-    // Named before any child exists, so that the window's accessible interface is its own.
+    // Qt keeps the first accessible interface it makes for an object: the window's own are there
+    // before any control exists, and the window is named before it has one.
+    installAccessibleInterfaces();
     window.setObjectName(toQString(form::window.name));
     window.setWindowTitle(toQString(form::window.caption));
     window.setAccessibleName(toQString(form::window.accessibleName));
     window.setFixedSize(form::pixels(form::window.width), form::pixels(form::window.height));
     std::array<QWidget *, form::controls.size()> widgets{};
     for (const std::size_t index : form::readingOrder) {
-        const form::ControlId id = form::ControlId::at(static_cast<long long>(index)).value();
+        const form::ControlId id = form::ControlId::at(index).value();
         const Control &control = id.control();
         QWidget *widget = makeControl(id, window);
         widget->setGeometry(toQRect(control.place));
@@ -125,7 +120,8 @@ QWidget *FormControls::makeControl(form::ControlId id, QWidget &window)
     case ControlKind::Button: {
         QPushButton *button = nullptr;
         if (control.fill == form::Fill::Colour) {
-            ColourButton *coloured = makeColourButton(control, window);
+            auto *coloured = makeButton<ColourButton>(control, window);
+            coloured->setBackgroundColour(toQColor(control.background));
             m_cmdStop = id == form::cmdStop ? coloured : m_cmdStop;
             button = coloured;
         } else {

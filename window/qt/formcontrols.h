@@ -16,10 +16,8 @@ namespace ponderival::qt {
 
 class ColourButton;
 
-// The window and its controls, made at start-up from their description: labels, the coloured
-// buttons, the unseen cmdAvanti and Shape1's outline, each named after its control so that tools,
-// tests and a screen reader find it. The window owns them; this keeps typed handles to the ones the
-// window uses, made as their kind in the description says.
+// The window's controls, made at start-up from their description and owned by the window; this
+// keeps typed handles to the ones the window's port uses.
 class FormControls
 {
 public:

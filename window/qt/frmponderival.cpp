@@ -1,6 +1,5 @@
 #include "frmponderival.h"
 
-#include "accessibleinterfaces.h"
 #include "colourbutton.h"
 #include "qtform.h"
 #include "statusarea.h"
@@ -17,14 +16,6 @@ namespace ponderival::qt {
 
 namespace {
 
-// Qt keeps the first accessible interface it makes for an object, so the window's own are
-// installed before any of its controls exists.
-QWidget *withAccessibleInterfaces(QWidget *parent)
-{
-    installAccessibleInterfaces();
-    return parent;
-}
-
 // A modal message box with one button; returns when the user has acknowledged it.
 void showReport(QWidget *parent, const RuntimeError &error)
 {
@@ -37,8 +28,8 @@ void showReport(QWidget *parent, const RuntimeError &error)
 } // namespace
 
 frmPonderival::frmPonderival(QWidget *parent)
-    : QWidget(withAccessibleInterfaces(parent), Qt::Window | Qt::FramelessWindowHint),
-      m_controls(*this), m_timer1(new QTimer(this)), m_statusArea(new StatusArea(*this)),
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_controls(*this),
+      m_timer1(new QTimer(this)), m_statusArea(new StatusArea(*this)),
       m_reportError([this](const RuntimeError &error) { showReport(this, error); }), m_model(*this)
 {
     m_timer1->setObjectName(toQString(form::timer1.name));

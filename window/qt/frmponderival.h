@@ -11,9 +11,7 @@ namespace ponderival::qt {
 
 class StatusArea;
 
-// The program's one window, built from its description: Qt's side of its model. Clicks and
-// Timer1's ticks go to the model, which decides what they run and hands back what to show and
-// what a screen reader is to hear.
+// The program's one window, built from its description: Qt's port of the window's model.
 class frmPonderival : public QWidget, private WindowPort
 {
     Q_OBJECT

@@ -10,14 +10,9 @@
 
 namespace ponderival::qt {
 
-// Where the window's spoken messages are shown to a screen reader, and nowhere else.
-//
-// Qt 6.4 has no announcement event, and it sends a button's name change with the button in place
-// of its new text, so a screen reader cannot speak cmdStop's new caption. The window therefore
-// has a status area holding notifications, shown but of no size, so nothing of it is drawn; each
-// message is announced by showing a notification with the message as its name and what
-// follows it as its description, which Orca speaks in one breath; consecutive messages take the
-// window's status slots in turn.
+// Where the window's spoken messages reach a screen reader. Qt 6.4 has no announcement event, so
+// a message is a notification shown in a status area of no size, its follow-up the description,
+// which Orca speaks in one breath; consecutive messages take the window's status slots in turn.
 class StatusArea final : public QWidget
 {
 public:

@@ -1,15 +1,35 @@
 #include "frmponderival.h"
 
-#include "pagebridge.h"
-#include "pagestyle.h"
-
+#include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
+#include <string>
+
+// Calls the function of that name that the script lent the module as Module.page, with up to three
+// texts, which cross as UTF-8 bytes with their length.
+// clang-format off
+EM_JS(void, ponderivalCall, (const char *name, int nameLength, const char *first,
+                             int firstLength, const char *second, int secondLength,
+                             const char *third, int thirdLength), {
+    Module["page"][UTF8ToString(name, nameLength)](UTF8ToString(first, firstLength),
+        UTF8ToString(second, secondLength), UTF8ToString(third, thirdLength));
+});
+// clang-format on
 
 namespace ponderival::web {
 
 namespace {
 
 constexpr std::string_view stopButton = form::cmdStop.control().name;
+
+void call(std::string_view function, std::string_view first = {}, std::string_view second = {},
+          std::string_view third = {})
+{
+    const auto length = [](std::string_view text) {
+        return static_cast<int>(text.size());
+    };
+    ponderivalCall(function.data(), length(function), first.data(), length(first), second.data(),
+                   length(second), third.data(), length(third));
+}
 
 } // namespace
 
@@ -21,37 +41,37 @@ frmPonderival &window()
 
 void frmPonderival::showText(Field field, std::string_view text)
 {
-    page::call("showText", fieldName(field), text);
+    call("showText", fieldName(field), text);
 }
 
 void frmPonderival::setStopCaption(std::string_view caption)
 {
-    page::call("setCaption", stopButton, caption);
+    call("setCaption", stopButton, caption);
 }
 
 void frmPonderival::setStopFace(Colour face)
 {
-    page::call("setFace", stopButton, hexText(face), hexText(focusColour(face)));
+    call("setFace", stopButton, hexText(face), hexText(focusColour(face)));
 }
 
 void frmPonderival::startTicks(std::chrono::milliseconds interval)
 {
-    page::setTimer(true, static_cast<int>(interval.count()));
+    call("startTicks", std::to_string(interval.count()));
 }
 
 void frmPonderival::stopTicks()
 {
-    page::setTimer(false, 0);
+    call("stopTicks");
 }
 
 void frmPonderival::say(const Announcement &announcement)
 {
-    page::call("say", announcement.message, announcement.followUp);
+    call("say", announcement.message, announcement.followUp);
 }
 
 void frmPonderival::nameField(Field field, std::string_view name)
 {
-    page::call("nameField", fieldName(field), name);
+    call("nameField", fieldName(field), name);
 }
 
 // A browser speaks a new description of the focused button along with the live region's
@@ -60,13 +80,13 @@ void frmPonderival::describeStop(std::string_view /*description*/) {}
 
 void frmPonderival::reportError(const RuntimeError &error)
 {
-    page::call("reportError", runtimeErrorText(error));
+    call("reportError", runtimeErrorText(error));
 }
 
 // The page ends the program once the report, if any, has been acknowledged.
 void frmPonderival::close(int /*exitStatus*/)
 {
-    page::call("end");
+    call("end");
 }
 
 } // namespace ponderival::web

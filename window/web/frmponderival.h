@@ -4,8 +4,7 @@
 #include "windowport.h"
 
 // The page's side of the window's model: the procedures run in the module, the elements, Timer1
-// and the end of the program belong to the page's script, which calls the two entries below. The
-// module exports them under these names (the script adds the usual leading "_").
+// and the end of the program belong to the page's script (ponderival.js), which calls these.
 extern "C" {
 // A click on the control at this place of the window's description.
 void ponderivalClick(int control) noexcept;
@@ -17,8 +16,6 @@ namespace ponderival::web {
 class frmPonderival final : private WindowPort
 {
 public:
-    frmPonderival() = default;
-
     [[nodiscard]] WindowModel &model() { return m_model; }
 
 private:
@@ -38,5 +35,12 @@ private:
 
 // The window lives as long as the page: there is one, made when the page first uses it.
 [[nodiscard]] frmPonderival &window();
+
+// The platform draws a button's focus rectangle by inverting every other pixel of the face; the
+// page draws it dotted in the inverted colour, in its style sheet and on cmdStop's every new face.
+[[nodiscard]] constexpr Colour focusColour(Colour face)
+{
+    return Colour{face.value ^ 0xFFFFFFU};
+}
 
 } // namespace ponderival::web

@@ -11,41 +11,31 @@
   const byId = (id) => document.getElementById(id);
 
   // Timer1 keeps to its own grid of ticks, so that late ticks do not add up to a slower search;
-  // ticks missed while the tab was hidden or the page busy are dropped, not made up for.
-  class Timer {
-    constructor(tick) {
-      Object.assign(this, { tick, on: false, handle: 0, due: 0, interval: 0 });
-    }
-
-    start(interval) {
-      Object.assign(this, { on: true, interval, due: performance.now() + interval });
-      this.schedule();
-    }
-
-    stop() {
-      this.on = false;
-      clearTimeout(this.handle);
-    }
-
-    // The model starts the timer only when it is stopped: one timeout is pending at most.
-    schedule() {
-      this.handle = setTimeout(() => this.fire(), Math.max(0, this.due - performance.now()));
-    }
-
-    fire() {
+  // ticks missed while the tab was hidden or the page busy are dropped, not made up for. The model
+  // starts it only when it is stopped: one timeout is pending at most.
+  function makeTimer(tick) {
+    let on = false, handle = 0, due = 0, interval = 0;
+    const schedule = () => { handle = setTimeout(fire, Math.max(0, due - performance.now())); };
+    const fire = () => {
       const now = performance.now();
-      const next = this.due + this.interval;
-      this.due = next <= now ? now + this.interval : next;
-      this.tick();
-      if (this.on) {
-        this.schedule();
+      due = due + interval <= now ? now + interval : due + interval;
+      tick();
+      if (on) {
+        schedule();
       }
-    }
+    };
+    return {
+      startTicks: (every) => {
+        [on, interval] = [true, Number(every)];
+        due = performance.now() + interval;
+        schedule();
+      },
+      stopTicks: () => { on = false; clearTimeout(handle); },
+    };
   }
 
-  // What the window's model asks of the page (window/web/pagebridge.h).
-  function makePage(box, timer) {
-    const report = byId(ids.report);
+  // What the window's model asks of the page (frmponderival.cpp).
+  function makePage() {
     const liveRegion = byId(ids.liveRegion);
     // A field's text is written a hundred times a second: its text node, which the build writes as
     // one (or none for an empty text), is looked up once.
@@ -61,7 +51,7 @@
       showText: (name, text) => { shown(name).data = text; },
       setCaption: (name, caption) => { byId(name).textContent = caption; },
       setFace: (name, face, ring) => (byId(name).style.cssText = `--face:${face};--focus:${ring}`),
-      setTimer: (on, interval) => (on ? timer.start(interval) : timer.stop()),
+      ...makeTimer(() => search._ponderivalTick()),
       say: (...messages) => {
         for (const message of messages.filter(Boolean)) {
           liveRegion.append(Object.assign(document.createElement("p"), { textContent: message }));
@@ -72,27 +62,30 @@
         }
       },
       nameField: (name, spoken) => { byId(name).querySelector(".sr").textContent = spoken; },
-      reportError: (text) => { byId(ids.reportText).textContent = text; report.showModal(); },
-      end: () => end(box, report),
+      reportError: (text) => {
+        byId(ids.reportText).textContent = text;
+        byId(ids.report).showModal();
+      },
+      end,
     };
   }
 
   // What the page is left with in the window's place: the end line, or why the search could not
   // start, which stays on screen, as reloading may help.
-  function leave(box, id) {
-    box.hidden = true;
+  function leave(id) {
+    document.querySelector("main").hidden = true;
     byId(id).hidden = false;
     byId(id).querySelector("a").focus();
   }
 
   // The window goes (the model has stopped Timer1) once any report is acknowledged. Where the
   // browser lets the page close its tab or window it closes; else a line and a link are left.
-  function end(box, report) {
-    if (report.open) {
-      report.addEventListener("close", () => end(box, report), { once: true });
+  function end() {
+    if (byId(ids.report).open) {
+      byId(ids.report).addEventListener("close", end, { once: true });
       return;
     }
-    leave(box, ids.endedLine);
+    leave(ids.endedLine);
     window.close();
   }
 
@@ -144,8 +137,7 @@
   // keeps itself for use with no network.
   function start() {
     const box = document.querySelector("main");
-    const timer = new Timer(() => search._ponderivalTick());
-    const options = { page: makePage(box, timer) };
+    const options = { page: makePage() };
     byId(ids.acknowledgeButton).addEventListener("click", () => byId(ids.report).close());
     const embedded = byId(ids.embeddedWasm);
     if (embedded) {
@@ -158,7 +150,7 @@
       search = module;
       box.removeAttribute("aria-busy");
       waiting.splice(0).forEach(run);
-    }, () => leave(box, ids.loadFailed));
+    }, () => leave(ids.loadFailed));
   }
 
   // The script runs in the page's head, before the window shows; the rest waits for the window.

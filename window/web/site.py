@@ -4,12 +4,17 @@
     site.py page SITE_FOLDER TEMPLATE OUTPUT_HTML
     site.py worker SITE_FOLDER TEMPLATE
 
-"page" writes a page from the TEMPLATE the page's writer left, filling its
-slots (window/web/singlepage.h) with the files beside the template or the
-site's: scripts and style sheets inline, allowed by their hashes in the page's
-policy; the WebAssembly module, the fonts and the icon carried as base64. So
-are made the served index.html and the single file that opens from disk with
-no server.
+"page" writes a page from a TEMPLATE that the page's writer left, filling its
+slots, @@kind:argument@@, where a FILE is the one beside the template or else
+the site's:
+    @@data:MIME:FILE@@   the file as a data URL
+    @@base64:FILE@@      the file in base64
+    @@script:FILE@@      the file's text as an inline script
+    @@style:FILE@@       the file as an inline style, its own slots filled first
+    @@hashes:script@@, @@hashes:style@@   the policy's hashes of what the other
+                         slots put inline
+So are made the served index.html and the single file that opens from disk
+with no server.
 
 "worker" writes SITE_FOLDER/sw.js from TEMPLATE: the service worker keeps
 every file of the site, and its cache is named after their contents, so that
@@ -19,96 +24,62 @@ a new build replaces an old one at once.
 import base64
 import hashlib
 import json
-import os
 import re
 import sys
+from pathlib import Path
 
 WORKER = "sw.js"
-
-
-def site_files(site):
-    """Every file of the site but the worker, as the page names them."""
-    found = []
-    for folder, _, names in os.walk(site):
-        for name in names:
-            path = os.path.relpath(os.path.join(folder, name), site).replace(os.sep, "/")
-            if path != WORKER:
-                found.append(path)
-    return sorted(found)
-
-
-def write_worker(site, template):
-    files = site_files(site)
-    digest = hashlib.sha256()
-    for path in files:
-        digest.update(path.encode() + b"\0")
-        with open(os.path.join(site, path), "rb") as file:
-            digest.update(file.read())
-    with open(template, encoding="utf-8") as file:
-        text = file.read()
-    # "./" is the page itself, as a browser asks for it when the site is opened by its folder.
-    listed = ", ".join(json.dumps(path) for path in ["./"] + files)
-    text = text.replace("@VERSION@", digest.hexdigest()[:16]).replace("@FILES@", listed)
-    with open(os.path.join(site, WORKER), "w", encoding="utf-8") as file:
-        file.write(text)
-
-
-# A slot the page's writer left: @@kind:argument@@ (window/web/singlepage.h lists them).
 SLOT = re.compile(r"@@([a-z0-9]+):([^@]+)@@")
 
 
-def sha256(text):
-    return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() + "'"
-
-
-class Page:
-    """Fills a page's slots from the files beside its template or the built site, and its policy
-    with the hashes of what they put inline."""
-
-    def __init__(self, site, folder):
-        self.site, self.folder, self.hashes = site, folder, {"script": [], "style": []}
-
-    def read(self, name, mode="r"):
-        folder = self.folder if os.path.exists(os.path.join(self.folder, name)) else self.site
-        with open(os.path.join(folder, name), mode, **({} if "b" in mode else
-                                                        {"encoding": "utf-8"})) as file:
-            return file.read()
-
-    def fill(self, text, hashes=False):
-        def slot(match):
-            kind, argument = match.group(1), match.group(2)
-            if kind == "hashes":
-                return " ".join(self.hashes[argument]) if hashes else match.group(0)
-            if kind == "data":
-                mime, name = argument.split(":", 1)
-                return f"data:{mime};base64,{self.encoded(name)}"
-            if kind == "base64":
-                return self.encoded(argument)
-            if kind == "script":
-                # An inline script ends at the first "</script", whatever the JavaScript means.
-                return self.inline("script", self.read(argument).replace("</script", "<\\/script"))
-            if kind == "style":
-                return self.inline("style", self.fill(self.read(argument)))
-            raise ValueError(f"unknown slot {match.group(0)}")
-        return SLOT.sub(slot, text)
-
-    def encoded(self, name):
-        return base64.b64encode(self.read(name, "rb")).decode()
-
-    def inline(self, kind, text):
-        self.hashes[kind].append(sha256(text))
-        return text
+def write_worker(site, template):
+    site = Path(site)
+    files = sorted(path.relative_to(site).as_posix() for path in site.rglob("*") if path.is_file())
+    files = [name for name in files if name != WORKER]
+    digest = hashlib.sha256()
+    for name in files:
+        digest.update(name.encode() + b"\0" + (site / name).read_bytes())
+    # "./" is the page itself, as a browser asks for it when the site is opened by its folder.
+    listed = ", ".join(json.dumps(name) for name in ["./"] + files)
+    text = Path(template).read_text(encoding="utf-8")
+    text = text.replace("@VERSION@", digest.hexdigest()[:16]).replace("@FILES@", listed)
+    (site / WORKER).write_text(text, encoding="utf-8")
 
 
 def write_page(site, template, output):
-    page = Page(site, os.path.dirname(template))
-    with open(template, encoding="utf-8") as file:
-        text = page.fill(page.fill(file.read()), hashes=True)
+    hashes = {"script": [], "style": []}
+
+    def find(name):
+        beside = Path(template).parent / name
+        return beside if beside.exists() else Path(site) / name
+
+    def encoded(name):
+        return base64.b64encode(find(name).read_bytes()).decode()
+
+    def fill(match):
+        kind, argument = match.groups()
+        if kind == "hashes":  # filled last, once all they hash is in
+            return match.group(0)
+        if kind == "data":
+            mime, name = argument.split(":", 1)
+            return f"data:{mime};base64,{encoded(name)}"
+        if kind == "base64":
+            return encoded(argument)
+        if kind not in ("script", "style"):
+            raise ValueError(f"unknown slot {match.group(0)}")
+        text = find(argument).read_text(encoding="utf-8")
+        # An inline script ends at the first "</script", whatever the JavaScript means.
+        text = text.replace("</script", "<\\/script") if kind == "script" else SLOT.sub(fill, text)
+        digest = base64.b64encode(hashlib.sha256(text.encode()).digest()).decode()
+        hashes[kind].append(f"'sha256-{digest}'")
+        return text
+
+    text = SLOT.sub(fill, Path(template).read_text(encoding="utf-8"))
+    text = re.sub(r"@@hashes:(script|style)@@", lambda match: " ".join(hashes[match[1]]), text)
     left = SLOT.search(text)
     if left:
         raise ValueError(f"slot left unfilled: {left.group(0)}")
-    with open(output, "w", encoding="utf-8") as file:
-        file.write(text)
+    Path(output).write_text(text, encoding="utf-8")
 
 
 def main(argv):

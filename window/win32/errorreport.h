@@ -1,13 +1,17 @@
 #pragma once
 
 #include "runtimeerror.h"
+#include "widetext.h"
 
 #include <windows.h>
 
 namespace ponderival::win32 {
 
-// A modal message box with an error icon and one button, its text runtimeErrorText's; returns once
-// the user acknowledged it.
-void showRuntimeErrorMessage(HWND owner, const RuntimeError &error);
+// Modal, with an error icon and one button; returns once the user acknowledged it.
+inline void showRuntimeErrorMessage(HWND owner, const RuntimeError &error)
+{
+    MessageBoxW(owner, toWide(runtimeErrorText(error)).c_str(), toWide(runtimeErrorTitle).c_str(),
+                MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+}
 
 } // namespace ponderival::win32

@@ -2,42 +2,47 @@
 
 #include "colour.h"
 #include "frmponderivaldescription.h"
-#include "gdiobject.h"
 #include "panel.h"
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <optional>
+#include <type_traits>
 #include <windows.h>
 
 namespace ponderival::win32 {
 
-inline constexpr int firstControlId = 100;
-
 // Child ids follow the tab order from 100, clear of IDOK and IDCANCEL, which the dialog manager
 // sends for Enter and Esc.
+inline constexpr int firstControlId = 100;
+
 [[nodiscard]] constexpr int controlId(form::ControlId control)
 {
     return firstControlId + static_cast<int>(control.index());
 }
 
-// The described control a child id names, if any: the window has a screen reader's children too,
-// and another program may send any id.
+// None for the screen reader's status controls, nor for whatever id another program sends.
 [[nodiscard]] constexpr std::optional<form::ControlId> controlOf(int id)
 {
-    return form::ControlId::at(static_cast<long long>(id) - firstControlId);
+    return form::ControlId::at(id - firstControlId);
 }
 
 // The first id after the described controls'.
 inline constexpr int firstOwnId = firstControlId + static_cast<int>(form::controls.size());
 
-// The window's controls, made from the description as real child windows: labels are statics,
-// the buttons are buttons and Shape1 is a static that draws its outline. It also keeps what they
-// are drawn with: a font per face and size at the window's DPI, a brush per coloured control.
+struct DeleteGdiObject
+{
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+using FontObject = std::unique_ptr<std::remove_pointer_t<HFONT>, DeleteGdiObject>;
+using BrushObject = std::unique_ptr<std::remove_pointer_t<HBRUSH>, DeleteGdiObject>;
+
+// The described controls as real child windows, with the fonts and fills they are drawn with.
 class FormControls
 {
 public:
-    // Makes every control as a child of the window being created.
+    // Children of the window being created, not yet placed.
     void create(HWND parent);
 
     [[nodiscard]] HWND handle(form::ControlId control) const
@@ -49,9 +54,8 @@ public:
     // Places every control and gives it its font for the given DPI.
     void place(UINT dpi);
 
-    // The fill a label's WM_CTLCOLORSTATIC answers with, its colours set into context.
+    // WM_CTLCOLORSTATIC's answer for a label, its colours set into context.
     [[nodiscard]] HBRUSH labelFill(form::ControlId label, HDC context) const;
-    // The current fill of a coloured button or a field.
     [[nodiscard]] HBRUSH fill(form::ControlId control) const
     {
         return m_fills.at(control.index()).get();

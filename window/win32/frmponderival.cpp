@@ -4,7 +4,6 @@
 #include "errorreport.h"
 #include "frmponderivaldescription.h"
 #include "widetext.h"
-#include "windowplacement.h"
 
 #include <stdexcept>
 #include <windowsx.h>
@@ -14,9 +13,61 @@ namespace ponderival::win32 {
 namespace {
 
 constexpr const wchar_t *windowClassName = L"Ponderival.frmPonderival";
-// COM and the annotations take a moment to load (15 ms under Wine), so they come once the window
-// is on the screen, when the program first waits: the one timer message of the window.
+constexpr int programIconId = 1;
+// COM and the annotations come once the window is on the screen, when the program first waits:
+// the one timer message of the window.
 constexpr UINT_PTR connectScreenReader = 1;
+
+HICON programIcon(HINSTANCE instance, int widthMetric, int heightMetric)
+{
+    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(programIconId), IMAGE_ICON,
+                                         GetSystemMetrics(widthMetric),
+                                         GetSystemMetrics(heightMetric), LR_SHARED));
+}
+
+// Every window of the process shares the class, so a second window finds it registered.
+void registerWindowClass(HINSTANCE instance, WNDPROC procedure)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = programIcon(instance, SM_CXICON, SM_CYICON);
+    windowClass.hIconSm = programIcon(instance, SM_CXSMICON, SM_CYSMICON);
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = windowClassName;
+    if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        throw std::runtime_error("RegisterClassExW");
+    }
+}
+
+// The monitor the user is looking at: the one under the pointer.
+RECT workAreaUnderPointer()
+{
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return monitor.rcWork;
+}
+
+// Minimised if asked, else at its own size: it cannot be resized, so it is never maximised.
+int openingShowCommand(int requested)
+{
+    switch (requested) {
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE:
+        return requested;
+    case SW_SHOWNOACTIVATE:
+    case SW_SHOWNA:
+        return SW_SHOWNOACTIVATE;
+    default:
+        return SW_SHOWNORMAL;
+    }
+}
 
 } // namespace
 
@@ -24,10 +75,10 @@ frmPonderival::frmPonderival()
     : m_reportError([this](const RuntimeError &error) { showRuntimeErrorMessage(m_window, error); })
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    registerWindowClass(instance, windowClassName, windowProcedure);
+    registerWindowClass(instance, windowProcedure);
+    // Made on the monitor it will show on, so that WM_CREATE finds that monitor's DPI. Its caption
+    // names it on the taskbar.
     const RECT workArea = workAreaUnderPointer();
-    // A popup: no border, no title bar, nothing to move or resize it by. Its caption still names
-    // it on the taskbar.
     CreateWindowExW(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, windowClassName,
                     toWide(form::window.caption).c_str(), WS_POPUP | WS_CLIPCHILDREN, workArea.left,
                     workArea.top, 0, 0, nullptr, nullptr, instance, this);
@@ -72,24 +123,6 @@ void frmPonderival::setStopCaption(std::string_view caption)
     InvalidateRect(button, nullptr, FALSE);
 }
 
-void frmPonderival::say(const Announcement &announcement)
-{
-    m_screenReader.say(toWide(announcement.message));
-    if (!announcement.followUp.empty()) {
-        m_screenReader.say(toWide(announcement.followUp));
-    }
-}
-
-void frmPonderival::nameField(Field field, std::string_view name)
-{
-    m_screenReader.setName(m_controls.handle(field), toWide(name));
-}
-
-void frmPonderival::describeStop(std::string_view description)
-{
-    m_screenReader.setDescription(m_controls.handle(form::cmdStop), toWide(description));
-}
-
 LRESULT CALLBACK frmPonderival::windowProcedure(HWND hwnd, UINT message, WPARAM wParam,
                                                 LPARAM lParam)
 {
@@ -127,7 +160,6 @@ LRESULT frmPonderival::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
         HANDLE_MSG(hwnd, WM_SETFOCUS, onSetFocus);
         HANDLE_MSG(hwnd, WM_NEXTDLGCTL, onNextDlgCtl);
         HANDLE_MSG(hwnd, WM_DESTROY, onDestroy);
-        HANDLE_MSG(hwnd, WM_NCDESTROY, onNCDestroy);
     case DM_GETDEFID:
         return onGetDefId();
     case WM_TIMER:
@@ -136,7 +168,10 @@ LRESULT frmPonderival::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
         m_model.windowOpened();
         return 0;
     case WM_DPICHANGED:
-        onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
+        place(*reinterpret_cast<const RECT *>(lParam), LOWORD(wParam));
+        return 0;
+    case WM_NCDESTROY:
+        m_window = nullptr;
         return 0;
     default:
         // WM_CLOSE (Alt+F4, the taskbar's Close) destroys the window, which ends the program.
@@ -149,8 +184,13 @@ BOOL frmPonderival::onCreate(HWND hwnd, LPCREATESTRUCTW /*creation*/)
     m_controls.create(hwnd);
     m_screenReader.create(hwnd, firstOwnId);
     SetTimer(hwnd, connectScreenReader, USER_TIMER_MINIMUM, nullptr);
-    m_dpi = windowDpi(hwnd);
-    placeOnMonitor(m_dpi);
+    const UINT dpi = windowDpi(hwnd);
+    const int width = pixelsAt(form::window.width, dpi);
+    const int height = pixelsAt(form::window.height, dpi);
+    const RECT area = workAreaUnderPointer();
+    const int left = (area.left + area.right - width) / 2;
+    const int top = (area.top + area.bottom - height) / 2;
+    place({left, top, left + width, top + height}, dpi);
     return TRUE;
 }
 
@@ -162,25 +202,11 @@ void frmPonderival::onDestroy(HWND /*hwnd*/)
     PostQuitMessage(m_model.exitStatus());
 }
 
-void frmPonderival::onNCDestroy(HWND /*hwnd*/)
-{
-    m_window = nullptr;
-}
-
-void frmPonderival::onDpiChanged(UINT dpi, const RECT &suggested)
+void frmPonderival::place(const RECT &frame, UINT dpi)
 {
     m_dpi = dpi;
-    SetWindowPos(m_window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    m_controls.place(dpi);
-}
-
-void frmPonderival::placeOnMonitor(UINT dpi)
-{
-    const RECT place = centredIn(workAreaUnderPointer(), pixelsAt(form::window.width, dpi),
-                                 pixelsAt(form::window.height, dpi));
-    SetWindowPos(m_window, nullptr, place.left, place.top, place.right - place.left,
-                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(m_window, nullptr, frame.left, frame.top, frame.right - frame.left,
+                 frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
     m_controls.place(dpi);
 }
 

@@ -10,33 +10,23 @@
 
 namespace ponderival::win32 {
 
-// The program's one window, a popup without border or title built from the description when it
-// is created: Windows' side of its model. Clicks and Timer1's ticks go to the model, which decides
-// what they run and hands back what to show and what a screen reader is to hear.
+// The program's one window, a popup without border or title: Windows' side of its model, which
+// decides what clicks and ticks run and hands back what to show and what a screen reader hears.
 class frmPonderival : private WindowPort
 {
 public:
     frmPonderival();
     // Destroys the window if it is still there, without asking the program to end.
     ~frmPonderival() override;
-    frmPonderival(const frmPonderival &) = delete;
-    frmPonderival &operator=(const frmPonderival &) = delete;
-    frmPonderival(frmPonderival &&) = delete;
-    frmPonderival &operator=(frmPonderival &&) = delete;
 
-    // Shows the window at its described size with the focus on cmdStop. A request to maximise
-    // shows it as it is; a request to minimise is kept.
+    // At its described size with the focus on cmdStop; a request to minimise is kept.
     void show(int showCommand);
     void setErrorReporter(ErrorReporter reporter) { m_reportError = std::move(reporter); }
 
     // Null once the window has been destroyed.
     [[nodiscard]] HWND handle() const { return m_window; }
-
-    // Timer1, which the event loop waits on beside the messages.
+    // What the event loop waits on beside the messages.
     [[nodiscard]] const PreciseTimer &timer1() const { return m_timer1; }
-    // The event loop calls this when Timer1's handle was signalled.
-    void timer1Signalled() { m_model.tick(); }
-    // The search's state, for tests that start it part-way through.
     [[nodiscard]] WindowModel &model() { return m_model; }
     [[nodiscard]] const ScreenReader &screenReader() const { return m_screenReader; }
 
@@ -46,9 +36,15 @@ private:
     void setStopFace(Colour face) override { m_controls.setFill(form::cmdStop, face); }
     void startTicks(std::chrono::milliseconds interval) override { m_timer1.start(interval); }
     void stopTicks() override { m_timer1.stop(); }
-    void say(const Announcement &announcement) override;
-    void nameField(Field field, std::string_view name) override;
-    void describeStop(std::string_view description) override;
+    void say(const Announcement &announcement) override { m_screenReader.say(announcement); }
+    void nameField(Field field, std::string_view name) override
+    {
+        m_screenReader.setName(m_controls.handle(field), name);
+    }
+    void describeStop(std::string_view description) override
+    {
+        m_screenReader.setDescription(m_controls.handle(form::cmdStop), description);
+    }
     void reportError(const RuntimeError &error) override { m_reportError(error); }
     // The program ends with the model's status once the window is gone (onDestroy); a window
     // already gone is not there to destroy (DestroyWindow refuses null).
@@ -65,15 +61,14 @@ private:
     void onSetFocus(HWND hwnd, HWND previous);
     HWND onNextDlgCtl(HWND hwnd, HWND target, BOOL targetIsHandle);
     void onDestroy(HWND hwnd);
-    void onNCDestroy(HWND hwnd);
     LRESULT onGetDefId() const;
-    void onDpiChanged(UINT dpi, const RECT &suggested);
 
-    void placeOnMonitor(UINT dpi);
+    // The window's frame, and the controls inside it, at this DPI.
+    void place(const RECT &frame, UINT dpi);
     [[nodiscard]] bool takesFocus(HWND control) const;
 
     HWND m_window = nullptr;
-    UINT m_dpi = 96;
+    UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
     HWND m_lastFocus = nullptr;
     PreciseTimer m_timer1;
     FormControls m_controls;

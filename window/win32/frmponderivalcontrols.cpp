@@ -1,12 +1,43 @@
+#include "dpi.h"
 #include "frmponderival.h"
 #include "frmponderivaldescription.h"
-#include "ownerdraw.h"
+#include "selectedobject.h"
+#include "widetext.h"
 
 #include <windows.h>
 #include <windowsx.h>
 
 // The messages the controls send their window: clicks, drawing, colours and the keyboard focus.
 namespace ponderival::win32 {
+
+namespace {
+
+constexpr int focusInset = 60; // twips: 4 pixels at 96 dpi
+
+// A push button ignores the colour it is given, so the coloured buttons draw themselves: a raised
+// edge (sunken while pressed) and a dotted focus rectangle inside it, on the same fill throughout.
+void drawColourButton(const DRAWITEMSTRUCT &item, HBRUSH fill, UINT dpi)
+{
+    RECT area = item.rcItem;
+    FillRect(item.hDC, &area, fill);
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    DrawEdge(item.hDC, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    RECT captionArea = area;
+    OffsetRect(&captionArea, pressed ? 1 : 0, pressed ? 1 : 0);
+    const SelectedObject font(
+        item.hDC, reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
+    DrawTextW(item.hDC, windowText(item.hwndItem).c_str(), -1, &captionArea,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        const int inset = pixelsAt(focusInset, dpi);
+        InflateRect(&area, -inset, -inset);
+        DrawFocusRect(item.hDC, &area);
+    }
+}
+
+} // namespace
 
 void frmPonderival::onCommand(HWND /*hwnd*/, int id, HWND /*control*/, UINT notification)
 {
@@ -31,7 +62,8 @@ void frmPonderival::onDrawItem(HWND /*hwnd*/, const DRAWITEMSTRUCT *item)
 {
     const auto control = controlOf(static_cast<int>(item->CtlID));
     if (control == form::Shape1) {
-        drawOutline(*item);
+        // Its region is the one-pixel line alone.
+        FrameRect(item->hDC, &item->rcItem, GetSysColorBrush(COLOR_WINDOWTEXT));
     } else if (control && control->control().fill == form::Fill::Colour) {
         drawColourButton(*item, m_controls.fill(*control), m_dpi);
     }

@@ -12,7 +12,11 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     try {
         ponderival::win32::frmPonderival window;
         window.show(showCommand);
-        return ponderival::win32::runEventLoop(window);
+        for (;;) {
+            if (const auto status = ponderival::win32::processEvents(window, INFINITE)) {
+                return *status;
+            }
+        }
     } catch (const std::exception &) {
         MessageBoxW(nullptr, L"Impossibile aprire la finestra.", L"Ponderival", MB_ICONERROR);
         return EXIT_FAILURE;

@@ -9,12 +9,8 @@
 
 namespace ponderival::win32 {
 
-namespace {
-
 constexpr UINT finestResolution = 1;
 constexpr LONGLONG hundredNanosecondsPerMillisecond = 10000;
-
-} // namespace
 
 PreciseTimer::PreciseTimer()
 {

@@ -1,11 +1,11 @@
 #include "screenreader.h"
 
+#include "widetext.h"
+
 #include <algorithm>
 #include <string>
 
 namespace ponderival::win32 {
-
-namespace {
 
 // UI Automation's LiveSetting property and its Assertive value, and the event of a live region's
 // change: uiautomation.h has them, but MinGW-w64's does not compile as C++, and winuser.h declares
@@ -14,15 +14,7 @@ constexpr GUID liveSettingProperty{
     0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
 constexpr LONG assertive = 2;
 constexpr DWORD liveRegionChanged = 0x8019;
-
 constexpr auto clientObject = static_cast<DWORD>(OBJID_CLIENT);
-
-void raise(DWORD event, HWND control)
-{
-    NotifyWinEvent(event, control, OBJID_CLIENT, CHILDID_SELF);
-}
-
-} // namespace
 
 ScreenReader::~ScreenReader()
 {
@@ -43,6 +35,8 @@ void ScreenReader::create(HWND window, int firstId)
     }
 }
 
+// COM and the annotations take a moment to load (15 ms under Wine), so they come once the window
+// is on the screen.
 void ScreenReader::connect()
 {
     m_apartment = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -70,42 +64,36 @@ void ScreenReader::release()
     m_annotated.clear();
 }
 
-void ScreenReader::say(std::wstring_view message)
+void ScreenReader::say(const Announcement &announcement)
 {
-    const HWND status = m_status.at(m_next);
-    m_next = (m_next + 1) % statusSlots;
-    SetWindowTextW(status, std::wstring(message).c_str());
-    raise(liveRegionChanged, status);
-}
-
-// Where there is no annotation, the event still tells a screen reader to read the name again:
-// the field's own, its text.
-void ScreenReader::setName(HWND control, std::wstring_view name)
-{
-    annotate(control, PROPID_ACC_NAME, name);
-    raise(EVENT_OBJECT_NAMECHANGE, control);
-}
-
-void ScreenReader::setDescription(HWND control, std::wstring_view description)
-{
-    annotate(control, PROPID_ACC_DESCRIPTION, description);
-    raise(EVENT_OBJECT_DESCRIPTIONCHANGE, control);
-}
-
-// An empty text gives the control back the property it has of its own.
-void ScreenReader::annotate(HWND control, const MSAAPROPID &property, std::wstring_view text)
-{
-    if (!m_services) {
-        return;
+    const auto sayNext = [this](const std::string &message) {
+        const HWND status = m_status.at(m_next);
+        m_next = (m_next + 1) % statusSlots;
+        SetWindowTextW(status, toWide(message).c_str());
+        NotifyWinEvent(liveRegionChanged, status, OBJID_CLIENT, CHILDID_SELF);
+    };
+    sayNext(announcement.message);
+    if (!announcement.followUp.empty()) {
+        sayNext(announcement.followUp);
     }
-    check(text.empty()
-              ? m_services->ClearHwndProps(control, clientObject, CHILDID_SELF, &property, 1)
-              : m_services->SetHwndPropStr(control, clientObject, CHILDID_SELF, property,
-                                           std::wstring(text).c_str()));
-    const std::pair<HWND, const MSAAPROPID *> annotation{control, &property};
-    if (std::find(m_annotated.begin(), m_annotated.end(), annotation) == m_annotated.end()) {
-        m_annotated.push_back(annotation);
+}
+
+// An empty text gives the control back the property it has of its own. Where there is no
+// annotation, the event still tells a screen reader to read the control's own name again.
+void ScreenReader::annotate(HWND control, const MSAAPROPID &property, DWORD changed,
+                            std::string_view text)
+{
+    if (m_services) {
+        check(text.empty()
+                  ? m_services->ClearHwndProps(control, clientObject, CHILDID_SELF, &property, 1)
+                  : m_services->SetHwndPropStr(control, clientObject, CHILDID_SELF, property,
+                                               toWide(text).c_str()));
+        const std::pair<HWND, const MSAAPROPID *> annotation{control, &property};
+        if (std::find(m_annotated.begin(), m_annotated.end(), annotation) == m_annotated.end()) {
+            m_annotated.push_back(annotation);
+        }
     }
+    NotifyWinEvent(changed, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 // Wine has no annotations (E_NOTIMPL): the controls then keep what they say of themselves. Any

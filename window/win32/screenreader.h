@@ -1,6 +1,7 @@
 #pragma once
 
 #include "narrator.h"
+#include "windowport.h"
 
 #include <array>
 #include <cstddef>
@@ -13,11 +14,10 @@
 
 namespace ponderival::win32 {
 
-// What a screen reader is told beyond what Windows says of the controls by itself, in the ways
-// Windows screen readers listen to a plain Win32 window. A message is the new text of a status
-// control marked as an assertive live region, which NVDA and Narrator speak whatever has the
-// focus; names and descriptions are annotations laid over what the controls give. A part that the
-// system lacks (Wine has no annotations) leaves the rest working: nothing here stops the program.
+// What a screen reader is told beyond what Windows says of the controls. A message is the new text
+// of a status control marked as an assertive live region, which NVDA and Narrator speak whatever
+// has the focus; names and descriptions are annotations laid over what the controls give. A part
+// that the system lacks (Wine has no annotations) leaves the rest working.
 class ScreenReader
 {
 public:
@@ -28,17 +28,23 @@ public:
     ScreenReader(ScreenReader &&) = delete;
     ScreenReader &operator=(ScreenReader &&) = delete;
 
-    // Makes the status controls, children of the window being created, with ids from firstId on:
-    // shown to the system, so that no event of theirs is dropped, but of no size, so unseen.
+    // The status controls, with ids from firstId on: shown, so that no event of theirs is dropped,
+    // but of no size.
     void create(HWND window, int firstId);
     // Takes COM and the annotations: until then names and descriptions are only announced.
     void connect();
-    // Takes back every annotation while the controls are still there, as the window goes.
+    // Takes back every annotation while the controls are still there.
     void release();
 
-    void say(std::wstring_view message);
-    void setName(HWND control, std::wstring_view name);
-    void setDescription(HWND control, std::wstring_view description);
+    void say(const Announcement &announcement);
+    void setName(HWND control, std::string_view name)
+    {
+        annotate(control, PROPID_ACC_NAME, EVENT_OBJECT_NAMECHANGE, name);
+    }
+    void setDescription(HWND control, std::string_view description)
+    {
+        annotate(control, PROPID_ACC_DESCRIPTION, EVENT_OBJECT_DESCRIPTIONCHANGE, description);
+    }
 
     [[nodiscard]] bool connected() const { return m_services != nullptr; }
     // The first failure that no missing part of the system explains, or S_OK: a fault of ours.
@@ -50,7 +56,7 @@ private:
         void operator()(IUnknown *object) const { object->Release(); }
     };
 
-    void annotate(HWND control, const MSAAPROPID &property, std::wstring_view text);
+    void annotate(HWND control, const MSAAPROPID &property, DWORD changed, std::string_view text);
     void check(HRESULT result);
 
     // COM for this thread, taken while the window lives; given back after the services.
