@@ -33,8 +33,9 @@ web_packages=(cmake ninja-build emscripten node-acorn googletest
     python3 python3-fonttools python3-brotli fonts-liberation2
     chromium chromium-driver python3-selenium)
 # The page's scenario runs in WebKitGTK too (Safari's engine, through its WebDriver), on a private
-# Xvfb, and Firefox ESR takes a screenshot of it: the engines a visitor may come with.
-web_test_packages=(webkit2gtk-driver firefox-esr xvfb xauth)
+# Xvfb, and in Firefox ESR, spoken to in WebDriver BiDi over a WebSocket (Debian has no
+# geckodriver): the engines a visitor may come with.
+web_test_packages=(webkit2gtk-driver firefox-esr python3-websocket xvfb xauth)
 
 case "${1:-}" in
 run) wanted=("${build_packages[@]}") ;;

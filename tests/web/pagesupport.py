@@ -1,8 +1,9 @@
 """What the page's browser tests share: the page served on 127.0.0.1 by scripts/serve_web.py, the
 browser engines that drive it through WebDriver (Chromium headless, with its DevTools protocol;
-WebKitGTK on a private Xvfb), screenshots read back as pixels, and the window's description as the
-build writes it (description.json), from which every expected text, place and colour is read. A
-missing browser, driver or tool fails the test that needs it, naming it."""
+WebKitGTK on a private Xvfb; Firefox ESR headless, spoken to in WebDriver BiDi over its own
+WebSocket, as Debian ships no geckodriver), screenshots read back as pixels, and the window's
+description as the build writes it (description.json), from which every expected text, place and
+colour is read. A missing browser, driver or tool fails the test that needs it, naming it."""
 
 import base64
 import functools
@@ -10,6 +11,7 @@ import http.server
 import importlib.util
 import json
 import os
+import queue
 import select
 import shutil
 import struct
@@ -18,6 +20,7 @@ import sys
 import tempfile
 import threading
 import zlib
+from collections import deque
 from pathlib import Path
 from urllib.parse import urlparse
 
@@ -28,6 +31,32 @@ ENGINES = {
     "chromium": ("/usr/bin/chromium", "/usr/bin/chromedriver"),
     "webkitgtk": ("/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser",
                   "/usr/bin/WebKitWebDriver"),
+}
+# Firefox ESR speaks WebDriver BiDi itself; Debian has no geckodriver.
+FIREFOX = "/usr/bin/firefox-esr"
+# What a fresh profile must hold from Firefox's first moment on a machine with no network: no
+# first-run or welcome pages, no reports, updates or lists fetched. Firefox's remote agent sets
+# the rest of what automation wants itself (remote.prefs.recommended).
+FIREFOX_PREFS = {
+    "browser.startup.page": 0,
+    "browser.startup.homepage_override.mstone": "ignore",
+    "startup.homepage_welcome_url": "about:blank",
+    "browser.aboutwelcome.enabled": False,
+    "browser.shell.checkDefaultBrowser": False,
+    "datareporting.policy.dataSubmissionEnabled": False,
+    "datareporting.healthreport.uploadEnabled": False,
+    "toolkit.telemetry.enabled": False,
+    "app.update.disabledForTesting": True,
+    "app.normandy.enabled": False,
+    "extensions.update.enabled": False,
+    "extensions.getAddons.cache.enabled": False,
+    "network.captive-portal-service.enabled": False,
+    "network.connectivity-service.enabled": False,
+    "network.dns.disablePrefetch": True,
+    "network.prefetch-next": False,
+    "browser.safebrowsing.malware.enabled": False,
+    "browser.safebrowsing.phishing.enabled": False,
+    "services.settings.server": "data:,#remote-settings-dummy/v1",
 }
 FLAGS = ["--headless", "--disable-gpu", "--no-first-run", "--disable-background-networking",
          "--disable-component-update", "--disable-sync", "--disable-quic",
@@ -225,6 +254,10 @@ class Browser:
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)
 
+    def js_async(self, script, *args):
+        """Runs a script that answers by calling its last argument, which follows args."""
+        return self.driver.execute_async_script(script, *args)
+
     def wait(self, condition, *args, what=None):
         """Waits until the JavaScript expression holds; args are arguments[0] ... ."""
         from selenium.webdriver.support.ui import WebDriverWait  # pylint: disable=C0415
@@ -234,11 +267,15 @@ class Browser:
 
     def ticks(self, count, interval):
         """Lets count ticks of Timer1 fall due, to show that nothing moves any more."""
-        self.driver.execute_async_script(
-            "setTimeout(arguments[arguments.length - 1], arguments[0])", count * interval)
+        self.js_async("setTimeout(arguments[arguments.length - 1], arguments[0])",
+                      count * interval)
+
+    def load(self, url):
+        """Goes to url and returns once it has loaded."""
+        self.driver.get(url)
 
     def open(self, url):
-        self.driver.get(url)
+        self.load(url)
         self.wait("document.querySelector('main') && "
                   "!document.querySelector('main').hasAttribute('aria-busy')",
                   what="the search loaded")
@@ -282,8 +319,8 @@ class Browser:
 
     def painted(self):
         """Waits until the page's fonts have loaded and what it shows now is painted."""
-        self.driver.execute_async_script("const done = arguments[0]; document.fonts.ready.then("
-                                         "() => requestAnimationFrame(() => setTimeout(done)))")
+        self.js_async("const done = arguments[0]; document.fonts.ready.then("
+                      "() => requestAnimationFrame(() => setTimeout(done)))")
 
     def screenshot(self):
         """The page as shown, with the window's place in it."""
@@ -393,8 +430,262 @@ class WebKit(Browser):
         self.driver.set_window_rect(0, 0, 2 * width - inner[0], 2 * height - inner[1])
 
 
+def local_value(value):
+    """A Python value as WebDriver BiDi hands it to a script."""
+    if value is None:
+        return {"type": "null"}
+    if isinstance(value, bool):
+        return {"type": "boolean", "value": value}
+    if isinstance(value, (int, float)):
+        return {"type": "number", "value": value}
+    if isinstance(value, str):
+        return {"type": "string", "value": value}
+    if isinstance(value, (list, tuple)):
+        return {"type": "array", "value": [local_value(item) for item in value]}
+    if isinstance(value, dict):
+        return {"type": "object", "value": [[str(key), local_value(item)]
+                                            for key, item in value.items()]}
+    raise TypeError(f"no script value for {value!r}")
+
+
+def remote_value(value):
+    """What a script answered, as WebDriver BiDi serialises it, as a Python value."""
+    kind, data = value["type"], value.get("value")
+    if kind in ("undefined", "null"):
+        return None
+    if kind == "number":
+        # NaN, -0 and the infinities come as strings.
+        return float(data) if isinstance(data, str) else data
+    if kind == "bigint":
+        return int(data)
+    if kind in ("string", "boolean"):
+        return data
+    if kind in ("array", "set"):
+        return [remote_value(item) for item in data]
+    if kind in ("object", "map"):
+        return {key if isinstance(key, str) else remote_value(key): remote_value(item)
+                for key, item in data}
+    raise TypeError(f"a script answered a {kind}, which the tests do not read")
+
+
+class Firefox(Browser):
+    """Firefox ESR headless with a fresh profile, spoken to in WebDriver BiDi over the WebSocket it
+    opens itself. Scripts are WebDriver's: a function's body, given arguments[0] ... ."""
+
+    name = "firefox"
+    # WebDriver's Shift key, as Selenium's Keys.SHIFT.
+    SHIFT = "\ue008"
+
+    def __init__(self):
+        import websocket  # pylint: disable=import-outside-toplevel
+        self.home = tempfile.mkdtemp(prefix="ponderival-firefox-")
+        profile = Path(self.home) / "profile"
+        profile.mkdir()
+        (profile / "user.js").write_text("".join(
+            f"user_pref({json.dumps(key)}, {json.dumps(value)});\n"
+            for key, value in FIREFOX_PREFS.items()), encoding="utf-8")
+        # Its own HOME, so that nothing is read from or left in the user's. Started on a blank
+        # page Firefox gives its address bar the focus, on any other the page, as once a user has
+        # typed an address; every page opened after is one the user went to.
+        self.process = subprocess.Popen(
+            [FIREFOX, "--headless", "--no-remote", "--remote-debugging-port=0", "--profile",
+             str(profile), "data:text/html,"],
+            env={**os.environ, "HOME": self.home, "MOZ_CRASHREPORTER_DISABLE": "1"},
+            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+            text=True, errors="replace")
+        self.said, self.socket, self.last = deque(maxlen=20), None, 0
+        lines = queue.Queue()
+        threading.Thread(target=self._read_stderr, args=(lines,), daemon=True).start()
+        try:
+            address = self._address(lines)
+            # Firefox refuses a WebSocket whose request names an origin it was not told of.
+            self.socket = websocket.create_connection(address + "/session", timeout=TIMEOUT * 2,
+                                                      suppress_origin=True)
+            self.command("session.new", capabilities={})
+            self.context = self.command("browsingContext.getTree")["contexts"][0]["context"]
+        except BaseException:
+            self._stop()
+            raise
+
+    def _read_stderr(self, lines):
+        """Hands on Firefox's lines, keeping the last few for a failure's report, and drains the
+        pipe to its end so that Firefox never blocks on it."""
+        for line in self.process.stderr:
+            self.said.append(line.rstrip())
+            lines.put(line)
+        lines.put(None)
+
+    def _address(self, lines):
+        """The WebSocket's address, which Firefox says once it listens on the port it chose."""
+        prefix = "WebDriver BiDi listening on "
+        while True:
+            try:
+                line = lines.get(timeout=TIMEOUT)
+            except queue.Empty:
+                line = None
+            if line is None:
+                raise RuntimeError("Firefox did not open its WebDriver BiDi port: " +
+                                   " | ".join(self.said))
+            if line.startswith(prefix):
+                return line[len(prefix):].strip()
+
+    def command(self, method, **params):
+        """Sends one command and returns its result; events that come between are not asked for
+        and are passed over."""
+        import websocket  # pylint: disable=import-outside-toplevel
+        self.last += 1
+        try:
+            self.socket.send(json.dumps({"id": self.last, "method": method, "params": params}))
+            while True:
+                message = json.loads(self.socket.recv())
+                if message.get("id") == self.last:
+                    break
+        except (websocket.WebSocketException, OSError) as error:
+            raise RuntimeError(f"Firefox did not answer {method} ({error!r}): " +
+                               " | ".join(self.said)) from error
+        if message["type"] == "error":
+            raise RuntimeError(f"{method}: {message['error']}: {message['message']}")
+        return message["result"]
+
+    def _call(self, function, args):
+        """Calls a function declared in JavaScript in the page, awaiting what it promises, as
+        WebDriver's scripts are."""
+        answer = self.command("script.callFunction", functionDeclaration=function,
+                              arguments=[local_value(arg) for arg in args], awaitPromise=True,
+                              target={"context": self.context}, resultOwnership="none")
+        if answer["type"] == "exception":
+            raise RuntimeError("the page's script failed: " + answer["exceptionDetails"]["text"])
+        return remote_value(answer["result"])
+
+    def js(self, script, *args):
+        return self._call(f"function() {{\n{script}\n}}", args)
+
+    def js_async(self, script, *args):
+        """As WebDriver's asynchronous scripts: an answer not given within the timeout fails."""
+        return self._call(f"""function(...given) {{
+            return new Promise((resolve, reject) => {{
+                const late = setTimeout(() => reject(new Error('no answer in {TIMEOUT} s')),
+                                        {TIMEOUT * 1000});
+                (function() {{\n{script}\n}}).apply(this, [...given, (answer) => {{
+                    clearTimeout(late);
+                    resolve(answer);
+                }}]);
+            }});
+        }}""", args)
+
+    def wait(self, condition, *args, what=None):
+        """Waits until the JavaScript expression holds, looking again in the page every 10 ms."""
+        held = self._call(f"""function(...given) {{
+            const holds = function() {{ return {condition}; }};
+            const until = performance.now() + {TIMEOUT * 1000};
+            return new Promise((resolve, reject) => {{
+                const look = () => {{
+                    try {{
+                        if (holds.apply(this, given)) {{
+                            resolve(true);
+                        }} else if (performance.now() > until) {{
+                            resolve(false);
+                        }} else {{
+                            setTimeout(look, 10);
+                        }}
+                    }} catch (error) {{
+                        reject(error);
+                    }}
+                }};
+                look();
+            }});
+        }}""", args)
+        if not held:
+            raise TimeoutError(f"waited {TIMEOUT} s for {what or condition}")
+
+    def load(self, url):
+        self.command("browsingContext.navigate", context=self.context, url=url, wait="complete")
+
+    def _perform(self, *sources):
+        self.command("input.performActions", context=self.context, actions=list(sources))
+
+    def press(self, key, shift=False):
+        """A key pressed and released on whatever has the focus; key is WebDriver's, as
+        Selenium's Keys name them."""
+        keys = [{"type": "keyDown", "value": key}, {"type": "keyUp", "value": key}]
+        if shift:
+            keys = [{"type": "keyDown", "value": self.SHIFT}] + keys + [
+                {"type": "keyUp", "value": self.SHIFT}]
+        self._perform({"type": "key", "id": "keyboard", "actions": keys})
+
+    def _mouse(self, start, end, duration):
+        """The left button pressed at start and released at end, moving there in duration ms."""
+        self._perform({"type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"},
+                       "actions": [
+                           {"type": "pointerMove", "x": start[0], "y": start[1],
+                            "duration": duration},
+                           {"type": "pointerDown", "button": 0},
+                           {"type": "pointerMove", "x": end[0], "y": end[1],
+                            "duration": duration},
+                           {"type": "pointerUp", "button": 0}]})
+
+    def drag(self, start, end=None):
+        # Moves take as long as Selenium's, so that the page sees the moves between.
+        self._mouse(start, end or start, 250)
+
+    def click(self, name):
+        """As WebDriver's element click: the mouse at the middle of the control's part in view,
+        which fails if something else lies there in front of it."""
+        point = self.js("""const e = document.getElementById(arguments[0]);
+            e.scrollIntoView({block: 'end', inline: 'nearest'});
+            const r = e.getClientRects()[0];
+            if (!r) throw new Error(arguments[0] + ' is not shown');
+            const x = Math.floor((Math.max(r.left, 0) + Math.min(r.right, innerWidth)) / 2);
+            const y = Math.floor((Math.max(r.top, 0) + Math.min(r.bottom, innerHeight)) / 2);
+            const front = document.elementFromPoint(x, y);
+            if (!e.contains(front)) throw new Error(arguments[0] + ' lies behind ' +
+                (front && (front.id || front.tagName)));
+            return [x, y];""", name)
+        self._mouse(point, point, 0)
+
+    def viewport(self, width, height):
+        self.command("browsingContext.setViewport", context=self.context,
+                     viewport={"width": width, "height": height}, devicePixelRatio=1)
+
+    def screenshot(self, margin=4):
+        """The window and a margin of the page around it, at the device's pixels."""
+        self.painted()
+        left, top, width, height = self.window_rect()
+        clip = {"type": "box", "x": left - margin, "y": top - margin,
+                "width": width + 2 * margin, "height": height + 2 * margin}
+        shot = self.command("browsingContext.captureScreenshot", context=self.context,
+                            origin="viewport", format={"type": "image/png"}, clip=clip)
+        return Picture(base64.b64decode(shot["data"]), margin, margin,
+                       self.js("return devicePixelRatio"))
+
+    def _stop(self):
+        """Firefox closed as its session ends (told to stop when it never opened one), or killed
+        when it does not close; its profile and home go with it."""
+        if self.socket:
+            try:
+                self.command("browser.close")
+            except RuntimeError:
+                pass
+            self.socket.close()
+        elif self.process.poll() is None:
+            self.process.terminate()
+        try:
+            self.process.wait(TIMEOUT)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait(TIMEOUT)
+        shutil.rmtree(self.home, ignore_errors=True)
+
+    def __exit__(self, *_):
+        self._stop()
+
+
 def browser(engine):
-    """The engine of that name, which fails the test when it or its driver is missing."""
+    """The engine of that name, which fails the test when it, its driver or its client is
+    missing. Firefox needs Selenium too: the scenario names its keys as Selenium does."""
+    if engine == Firefox.name:
+        require("selenium", "websocket", FIREFOX)
+        return Firefox()
     require("selenium", *ENGINES[engine])
     return {"chromium": Chromium, "webkitgtk": WebKit}[engine]()
 

@@ -1,12 +1,12 @@
 #!/usr/bin/python3
-"""The page as a user meets it, served as a static site, in one browser engine (chromium or
-webkitgtk): where each control lies and what colour it is (read from screenshots, Idle and
-Running, the focus on one button and the other), the statement's lines in their box, the keyboard
-(Tab and the arrows round the buttons in the table's tab order, a click on the backdrop keeping
-the focus), the first three answers with the real timer and what a screen reader is given of them,
-Esc and cmdEsc and the line the page is left with, the overflow report on the test page, and that
-every character drawn is in its face's web font. In Chromium also what the page may do (its
-policy, the files it asks for, what it keeps, whether Chromium would install it), what its
+"""The page as a user meets it, served as a static site, in one browser engine (chromium,
+webkitgtk or firefox): where each control lies and what colour it is (read from screenshots, Idle
+and Running, the focus on one button and the other), the statement's lines in their box, the
+keyboard (Tab and the arrows round the buttons in the table's tab order, a click on the backdrop
+keeping the focus), the first three answers with the real timer and what a screen reader is given
+of them, Esc and cmdEsc and the line the page is left with, the overflow report on the test page,
+and that every character drawn is in its face's web font. In Chromium also what the page may do
+(its policy, the files it asks for, what it keeps, whether Chromium would install it), what its
 accessibility tree gives a screen reader at the end, and the edges on a screen of fractional
 density. Everything expected comes from the window's description (description.json).
 
@@ -180,7 +180,7 @@ def check_running(page, d, faces):
     page.press(Keys.TAB)
     check_look(page.screenshot(), d, running["face"], "cmdEsc")
     faces.look(page)
-    counts = page.driver.execute_async_script("""const done = arguments[2];
+    counts = page.js_async("""const done = arguments[2];
         const field = document.getElementById(arguments[0]), counts = {shown: 0, spoken: 0};
         const unseen = () => arguments[1].map(n => document.getElementById(n).textContent);
         const before = unseen(), start = performance.now();
