@@ -2,6 +2,7 @@
 accessibility bus on it, speech-dispatcher speaking through espeak-ng to a null audio driver, and
 Orca writing everything it says to a debug log. Keys reach the program and Orca through XTEST."""
 
+import fcntl
 import os
 import re
 import select
@@ -23,6 +24,9 @@ LogLevel 0
 NEEDED = ("Xvfb", "dbus-daemon", "dbus-monitor", "dbus-send", "stdbuf", "orca", "xdotool",
           "speech-dispatcher")
 BUS_LAUNCHER = Path("/usr/libexec/at-spi-bus-launcher")
+# Two Orcas starting together on a busy machine time out waiting for each other's speech server,
+# whichever test run they belong to: every session with Orca holds this lock.
+ORCA_LOCK = Path(tempfile.gettempdir()) / "ponderival-orca.lock"
 
 
 def missing_tools():
@@ -63,6 +67,7 @@ class OrcaSession:
         self.app = self.orca = self.bus = self.monitor = self.monitor_reader = None
         self.event_log = []
         self.a11y_address = None
+        self.lock = None
 
     def start(self, *args, **kwargs):
         process = subprocess.Popen(*args, env=self.env, stdin=subprocess.DEVNULL,
@@ -72,6 +77,9 @@ class OrcaSession:
 
     def __enter__(self):
         try:
+            if self.with_orca:
+                self.lock = open(ORCA_LOCK, "w", encoding="utf-8")
+                fcntl.flock(self.lock, fcntl.LOCK_EX)
             self._set_up()
         except BaseException:
             self.__exit__(None, None, None)
@@ -195,6 +203,8 @@ class OrcaSession:
                 process.wait()
         if not os.environ.get("PONDERIVAL_KEEP_A11Y_LOG"):
             shutil.rmtree(self.home, ignore_errors=True)
+        if self.lock:
+            self.lock.close()
         return False
 
 

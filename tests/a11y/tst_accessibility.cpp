@@ -64,12 +64,10 @@ private slots:
     void init();
     void cleanup() { m_window.reset(); }
 
-    void windowNamedAfterPuzzle();
     void fieldsReadWithHeadings_data();
     void fieldsReadWithHeadings();
     void statusAreaInTree();
     void deliversWhatTheRunSays();
-    void fieldTextsCurrentBetweenEvents();
 
 private:
     [[nodiscard]] QPushButton &cmdStop() const
@@ -118,13 +116,6 @@ QStringList tst_Accessibility::announcements() const
         }
     }
     return result;
-}
-
-void tst_Accessibility::windowNamedAfterPuzzle()
-{
-    QCOMPARE(accessibleText(m_window.get(), QAccessible::Name),
-             ponderival::qt::toQString(ponderival::form::window.accessibleName));
-    QCOMPARE(m_window->windowTitle(), ponderival::qt::toQString(ponderival::form::window.caption));
 }
 
 void tst_Accessibility::fieldsReadWithHeadings_data()
@@ -231,22 +222,6 @@ void tst_Accessibility::deliversWhatTheRunSays()
                              headed("lblCivico", labelText(*m_window, "lblCivico"))};
     QCOMPARE(accessibleText(&cmdStop(), QAccessible::Description),
              halted.join(QStringLiteral(", ")));
-}
-
-void tst_Accessibility::fieldTextsCurrentBetweenEvents()
-{
-    for (int run = 0; run < 2; ++run) {
-        cmdStop().click();
-        runToHalt();
-    }
-    cmdStop().click();
-    auto *tot = control<QLabel>(*m_window, "lblTot");
-    for (int sample = 0; sample < 10 && timer1(*m_window)->isActive(); ++sample) {
-        const QString before = tot->text();
-        QTRY_VERIFY(tot->text() != before || !timer1(*m_window)->isActive());
-        QCOMPARE(accessibleText(tot, QAccessible::Name), headed("lblTot", tot->text()));
-    }
-    runToHalt();
 }
 
 QTEST_MAIN(tst_Accessibility)
