@@ -7,49 +7,40 @@
 using namespace windowtest;
 using ponderival::RuntimeError;
 
-// The whole search through the real window's controls, from the opening state to the overflow
-// at the 65,535th step, by the unseen cmdAvanti whose click runs one step.
+// The unseen cmdAvanti's click runs one step through the real window: from a few steps before
+// the overflow, its clicks reach the 65,535th step, whose overflow is reported over what it wrote.
+// The whole search is stepped through in the search's own tests.
 class tst_FullRun : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase() { ponderival::configureApplication(); }
-    void wholeSearchThroughTheWindow();
+    void stepsToTheOverflowThroughTheWindow();
 };
 
-void tst_FullRun::wholeSearchThroughTheWindow()
+void tst_FullRun::stepsToTheOverflowThroughTheWindow()
 {
     frmPonderival window;
     std::vector<int> reported;
     window.setErrorReporter([&](const RuntimeError &error) { reported.push_back(error.number()); });
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    constexpr int firstN = 65530;
+    placeBefore(window, firstN);
     auto *step = control<QPushButton>(window, "cmdAvanti");
-    QStringList streets;
-    QString lastStreet;
     int steps = 0;
-    while (reported.empty()) {
+    while (reported.empty() && steps < 100) {
         step->click();
         ++steps;
-        const QString street = labelText(window, "lblCase");
-        // Only cmdStop empties Case, so a solution shows as a change of its text.
-        if (street != lastStreet) {
-            lastStreet = street;
-            streets << QStringLiteral("%1 of %2 at step %3")
-                           .arg(labelText(window, "lblCivico"), street)
-                           .arg(steps);
-        }
     }
-    QCOMPARE(steps, 65535);
+    QCOMPARE(steps, 65536 - firstN);
     QCOMPARE(reported, std::vector<int>{6});
-    const QStringList expected{"6 of 8 at step 4", "35 of 49 at step 33", "204 of 288 at step 202",
-                               "1189 of 1681 at step 1187", "6930 of 9800 at step 6928"};
-    QCOMPARE(streets, expected);
     QCOMPARE(labelText(window, "lblN"), QStringLiteral("65536"));
     QCOMPARE(labelText(window, "lblCivico"), QStringLiteral("65537"));
     QCOMPARE(labelText(window, "lblTot"), QStringLiteral("2147450880"));
     QCOMPARE(labelText(window, "lblTot2"), QString());
+    QCOMPARE(labelText(window, "lblCase"), QString());
 }
 
 QTEST_MAIN(tst_FullRun)

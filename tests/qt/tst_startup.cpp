@@ -13,9 +13,6 @@ class tst_Startup : public QObject
 private slots:
     void withoutDisplay_data();
     void withoutDisplay();
-    void opensAndStaysOpen();
-    void qtOptionsIgnored_data();
-    void qtOptionsIgnored();
     void sharedMemoryImagesOffUnlessChosen_data();
     void sharedMemoryImagesOffUnlessChosen();
 
@@ -56,54 +53,6 @@ void tst_Startup::withoutDisplay()
     QFETCH(QString, message);
     const QString errors = QString::fromUtf8(program.readAllStandardError());
     QVERIFY2(errors.contains(message), qPrintable(errors));
-}
-
-void tst_Startup::opensAndStaysOpen()
-{
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(PONDERIVAL_EXECUTABLE), {});
-    QVERIFY(program.waitForStarted());
-    QVERIFY2(!program.waitForFinished(1000), program.readAllStandardError().constData());
-    program.kill();
-    QVERIFY(program.waitForFinished());
-}
-
-// The program takes no command line, so Qt's own options must not reach Qt: an unknown platform
-// would end the program, an unknown style or a missing style sheet would be complained about.
-// What they would change on screen is checked on X11 against the stored picture.
-void tst_Startup::qtOptionsIgnored_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("mention");
-    QTest::newRow("-platform") << QStringList{"-platform", "nosuchplatform"} << "nosuchplatform";
-    QTest::newRow("-style") << QStringList{"-style", "nosuchstyle"} << "nosuchstyle";
-    QTest::newRow("-stylesheet") << QStringList{"-stylesheet", "/nonexistent/ponderival.qss"}
-                                 << "ponderival.qss";
-    QTest::newRow("all at once") << QStringList{"-reverse",      "-platform", "nosuchplatform",
-                                                "-qwindowtitle", "Altro",     "-style",
-                                                "nosuchstyle"}
-                                 << "nosuch";
-}
-
-void tst_Startup::qtOptionsIgnored()
-{
-    QFETCH(QStringList, arguments);
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(PONDERIVAL_EXECUTABLE), arguments);
-    QVERIFY(program.waitForStarted());
-    const bool ended = program.waitForFinished(1000);
-    program.kill();
-    program.waitForFinished();
-    const QString errors = QString::fromUtf8(program.readAllStandardError());
-    QVERIFY2(!ended, qPrintable(errors));
-    QFETCH(QString, mention);
-    QVERIFY2(!errors.contains(mention), qPrintable(errors));
 }
 
 void tst_Startup::sharedMemoryImagesOffUnlessChosen_data()

@@ -1,11 +1,7 @@
 #include "recordingpanel.h"
 #include "rowname.h"
 #include "runcontrol.h"
-#include "runstate.h"
-#include "searchfixtures.h"
-#include "searchstep.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -63,50 +59,6 @@ INSTANTIATE_TEST_SUITE_P(cmdStop, Transition,
                                                         idleBackground},
                                                        "8"}),
                          RowName{});
-
-struct RunStateRow
-{
-    std::string_view name;
-    RunState state;
-    Log expected;
-};
-
-class EnterRunState : public testing::TestWithParam<RunStateRow>
-{
-};
-
-TEST_P(EnterRunState, WritesAllThreeWhateverTheStateBefore)
-{
-    const RunStateRow &row = GetParam();
-    // Entering the state the panel is already in still sets all three, in the same order.
-    for (const bool before : {false, true}) {
-        RecordingPanel panel;
-        panel.state().setTimerEnabled(before);
-        enterRunState(panel, row.state);
-        EXPECT_EQ(panel.takeLog(), row.expected) << "timer enabled before: " << before;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    BothStates, EnterRunState,
-    testing::Values(
-        RunStateRow{"Idle", RunState::Idle, {"Timer1 off", idleCaption, idleBackground}},
-        RunStateRow{
-            "Running", RunState::Running, {"Timer1 on", runningCaption, runningBackground}}),
-    RowName{});
-
-TEST(Timer1, TickRunsOneStep)
-{
-    RecordingPanel byTick;
-    RecordingPanel byClick;
-    searchfixtures::placeBefore(byTick.state(), 33);
-    searchfixtures::placeBefore(byClick.state(), 33);
-    Timer1_Timer(byTick);
-    cmdAvanti_Click(byClick);
-    const Log log = byTick.takeLog();
-    EXPECT_EQ(log, byClick.takeLog());
-    EXPECT_NE(std::find(log.begin(), log.end(), R"(write lblCase "49")"), log.end());
-}
 
 struct ColourRow
 {

@@ -25,18 +25,6 @@ using rowname::PrintTo;
 
 using Log = std::vector<std::string>;
 
-TEST(SearchStep, StartsFromTheInitialTextsAndIdle)
-{
-    const MemoryPanel panel;
-    for (const Field field :
-         {Field::lblN, Field::lblTot, Field::lblCivico, Field::lblTot2, Field::lblCase}) {
-        EXPECT_EQ(panel.text(field), form::findControl(fieldName(field))->text) << fieldName(field);
-    }
-    EXPECT_FALSE(panel.timerEnabled());
-    EXPECT_EQ(panel.stopCaption(), form::stopIdleLook.caption);
-    EXPECT_EQ(panel.stopBackground(), form::stopIdleLook.background);
-}
-
 struct FirstStepRow
 {
     std::string_view name;

@@ -18,7 +18,6 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <string_view>
 
 using namespace windowtest;
@@ -110,17 +109,11 @@ QRect shownOnScreen(const QColor &colour)
     return box;
 }
 
-QStringList table(const QWidget &window)
-{
-    return {labelText(window, "lblTot"), labelText(window, "lblCivico"),
-            labelText(window, "lblCase")};
-}
-
 } // namespace
 
 // The real window on the platform the program picked for itself in its own start-up, under a
-// real compositor: where it opens, as Qt and as the compositor see it, and a search started from
-// the keyboard and then by a click, each halting by itself at the next answer.
+// real compositor: where it opens, as Qt and as the compositor see it. Input sent to a widget
+// never passes the compositor, so what the window does is left to the X11 and offscreen tests.
 class tst_WaylandWindow : public QObject
 {
     Q_OBJECT
@@ -129,24 +122,22 @@ public:
     explicit tst_WaylandWindow(const Offer &offer) : m_offer(offer) {}
 
 private slots:
-    void opensAndSearches_data();
-    void opensAndSearches();
+    void opens_data();
+    void opens();
 
 private:
     static void opensAsDescribed(const QWidget &window, bool placedByItself);
-    static void runsToAnswer(QWidget &window, const std::function<void(QPushButton *)> &start,
-                             const QStringList &answer);
 
     const Offer &m_offer;
 };
 
-void tst_WaylandWindow::opensAndSearches_data()
+void tst_WaylandWindow::opens_data()
 {
     QTest::addColumn<QString>("platform");
     QTest::newRow(m_offer.name.data()) << QString::fromLatin1(m_offer.platform);
 }
 
-void tst_WaylandWindow::opensAndSearches()
+void tst_WaylandWindow::opens()
 {
     QFETCH(QString, platform);
     QCOMPARE(QGuiApplication::platformName(), platform);
@@ -154,16 +145,6 @@ void tst_WaylandWindow::opensAndSearches()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     opensAsDescribed(window, platform == QLatin1String("xcb"));
-    if (QTest::currentTestFailed()) {
-        return;
-    }
-    runsToAnswer(window, [](QPushButton *stop) { QTest::keyClick(stop, Qt::Key_Space); },
-                 {"15", "6", "8"});
-    if (QTest::currentTestFailed()) {
-        return;
-    }
-    runsToAnswer(window, [](QPushButton *stop) { QTest::mouseClick(stop, Qt::LeftButton); },
-                 {"595", "35", "49"});
 }
 
 // Frameless and of the described size at scale 1 everywhere; centred where it places itself.
@@ -189,19 +170,6 @@ void tst_WaylandWindow::opensAsDescribed(const QWidget &window, bool placedByIts
     if (placedByItself) {
         QCOMPARE(shownOnScreen(face), place.translated(centred.topLeft()));
     }
-}
-
-void tst_WaylandWindow::runsToAnswer(QWidget &window,
-                                     const std::function<void(QPushButton *)> &start,
-                                     const QStringList &answer)
-{
-    auto *stop = control<QPushButton>(window, "cmdStop");
-    QCOMPARE(window.focusWidget(), stop);
-    start(stop);
-    QTRY_COMPARE_WITH_TIMEOUT(labelText(window, "lblCase"), answer.last(), conditionTimeoutMs);
-    QCOMPARE(table(window), answer);
-    QVERIFY(!timer1(window)->isActive());
-    QCOMPARE(stop->text(), idleCaption());
 }
 
 // The offer this run is under comes first on the command line; Qt Test gets the rest. The user's
