@@ -12,6 +12,9 @@ test_packages=(
     clang-format clang-tidy
     icoutils binutils-mingw-w64-x86-64 gcc-mingw-w64-x86-64
     desktop-file-utils appstream dpkg-dev file
+    # Debian's rules for the package (lintian, the copyright's format) and its program's
+    # protections (hardening-check, in devscripts).
+    lintian python3-debian devscripts
     orca speech-dispatcher-espeak-ng
     # Qt 6.4 runs a program natively on Wayland once qt6-wayland is installed, so the window is
     # tried under weston's headless compositor, with Xwayland beside it and without.

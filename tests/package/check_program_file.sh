@@ -30,6 +30,14 @@ subsystem_version=$(header MajorSubsystemVersion).$(header MinorSubsystemVersion
 awk -v v="$subsystem_version" 'BEGIN { exit !(v + 0 <= 6.1) }' ||
     fail "subsystem version $subsystem_version is later than Windows 7's 6.1"
 
+# ASLR with high-entropy addresses (0x20, 0x40) and DEP (0x100), which Windows gives only a program
+# that asks; and the relocations, without which Windows cannot move the program after all.
+characteristics=$(header DllCharacteristics)
+[ $((0x$characteristics & 0x160)) -eq $((0x160)) ] ||
+    fail "DllCharacteristics $characteristics lacks high-entropy ASLR or DEP (0x160)"
+grep -qE '^Entry 5 [0-9a-f]+ 0*[1-9a-f][0-9a-f]* Base Relocation Directory' "$work/headers.txt" ||
+    fail "the program file has no base relocations, so Windows cannot place it at random"
+
 sed -n 's/^[[:space:]]*DLL Name: //p' "$work/headers.txt" >"$work/imports.txt"
 [ -s "$work/imports.txt" ] || fail "objdump found no imported DLL at all"
 # The DLLs of Windows itself; no C++ run time, no threads library, no Qt beside the program.
@@ -65,4 +73,4 @@ for needed in 'level="asInvoker"' '>true/pm</dpiAware>' '>PerMonitorV2'; do
     grep -qF "$needed" "$work/manifest.xml" || fail "the manifest has no $needed"
 done
 
-echo "PASS: $(basename "$exe"): x86-64, Windows GUI, imports $(paste -sd ' ' "$work/imports.txt")"
+echo "PASS: $(basename "$exe"): x86-64, Windows GUI, DllCharacteristics $characteristics, imports $(paste -sd ' ' "$work/imports.txt")"
