@@ -4,8 +4,6 @@
 
 #include <QApplication>
 
-using ponderival::qt::frmPonderival;
-
 // Resident memory before and after the whole search through the real window: 65,534 steps by the
 // unseen cmdAvanti, then the 65,535th, which overflows and is reported.
 int main(int argc, char *argv[])
@@ -20,7 +18,7 @@ int main(int argc, char *argv[])
     window.setErrorReporter([&](const ponderival::RuntimeError &) { overflowed = true; });
     window.show();
     QCoreApplication::processEvents();
-    auto *step = benchsupport::control<QPushButton>(window, "cmdAvanti");
+    auto *step = windowtest::control<QPushButton>(window, "cmdAvanti");
     const double before = benchsupport::residentMiB();
     int steps = 0;
     while (!overflowed) {

@@ -6,8 +6,6 @@
 
 #include <benchmark/benchmark.h>
 
-using ponderival::qt::frmPonderival;
-
 // The worst step of the search (candidate 7071, 2,929 houses added) through the real window's
 // controls; bench_search measures the same step on a panel in memory.
 namespace {
@@ -16,9 +14,9 @@ frmPonderival *window = nullptr;
 
 void worstStepWindow(benchmark::State &state)
 {
-    auto *step = benchsupport::control<QPushButton>(*window, "cmdAvanti");
+    auto *step = windowtest::control<QPushButton>(*window, "cmdAvanti");
     for (auto _ : state) {
-        benchsupport::placeBefore(*window, 7069);
+        windowtest::placeBefore(*window, 7069);
         step->click();
     }
 }

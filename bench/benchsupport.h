@@ -1,39 +1,14 @@
 #pragma once
 
-#include "frmponderival.h"
-#include "searchfixtures.h"
-
-#include <QLabel>
-#include <QPushButton>
-#include <QTimer>
-#include <QWidget>
+#include "windowtestsupport.h"
 
 #include <cstdio>
 #include <fstream>
-#include <string>
-#include <string_view>
 #include <sys/resource.h>
 
-// Small helpers shared by the benchmark programs, which print "name=value" lines for the driver.
+// Small helpers shared by the benchmark programs, which print "name=value" lines for the driver;
+// the window's controls are found and its search placed as its tests do (windowtestsupport.h).
 namespace benchsupport {
-
-template <typename Control = QWidget> Control *control(const QWidget &window, const char *name)
-{
-    return window.findChild<Control *>(QString::fromLatin1(name));
-}
-
-// The search as the step before candidate n + 1 leaves it, with the last street shown, set
-// through the window's model.
-inline void placeBefore(ponderival::qt::frmPonderival &window, long long n,
-                        std::string_view street = {})
-{
-    window.model().run([n, street](ponderival::Panel &panel) {
-        panel.setText(ponderival::Field::lblN, std::to_string(n));
-        panel.setText(ponderival::Field::lblTot, std::to_string(n * (n + 1) / 2));
-        panel.setText(ponderival::Field::lblCivico, std::to_string(n + 1));
-        panel.setText(ponderival::Field::lblCase, street);
-    });
-}
 
 inline double cpuSeconds()
 {

@@ -3,24 +3,20 @@ it sends a second while the search runs, and the CPU of the program, Orca and th
 bus over the same seconds. Each is measured in a headless Orca session (tests/a11y), with the
 window's own pacing and, for comparison, with Qt's own events alone."""
 
-import json
 import re
 import subprocess
 import sys
 import time
 from pathlib import Path
 
-sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests" / "a11y"))
-from orcasession import OrcaSession, Script, cpu_seconds, missing_tools, wait_for  # noqa: E402
+sys.path[:0] = [str(Path(__file__).resolve().parents[1] / "tests" / folder)
+                for folder in ("a11y", "support")]
+# pylint: disable=wrong-import-position
+from description import Description  # noqa: E402
+from orcasession import OrcaSession, Script, cpu_seconds, missing_tools  # noqa: E402
+from waiting import wait_for  # noqa: E402
 
 WINDOW_SECONDS = 8.0
-
-
-def stop_button_probe(formplaces):
-    """A point just inside cmdStop's left edge, clear of its caption, in the window."""
-    facts = subprocess.run([str(formplaces), "--json"], check=True, capture_output=True, text=True)
-    stop = next(c for c in json.loads(facts.stdout)["controls"] if c["name"] == "cmdStop")
-    return stop["left"] + 5, stop["top"] + stop["height"] // 2
 
 
 def stop_button_colour(session, window, probe):
@@ -94,7 +90,7 @@ def orca_figures(program, plain_program, formplaces):
     with no screen reader; None when Orca or a tool is missing. FORMPLACES tells where cmdStop is."""
     if missing_tools() or not all(Path(p).exists() for p in (program, plain_program, formplaces)):
         return None
-    probe = stop_button_probe(formplaces)
+    probe = Description(formplaces).inside("cmdStop")
     return {"paced": measure_session(program, True, probe),
             "plain": measure_session(plain_program, True, probe),
             "alone": measure_session(program, False, probe)}

@@ -7,7 +7,6 @@ import argparse
 import json
 import os
 import shutil
-import statistics
 import subprocess
 import sys
 import tempfile
@@ -15,14 +14,13 @@ import time
 from contextlib import contextmanager
 from pathlib import Path
 
-from orcafigures import orca_figures
-from webbench import web_rows
-from winebench import windows_rows
-
-
-def parse_figures(output):
-    return {key: float(value) for key, value in
-            (line.split("=", 1) for line in output.splitlines() if "=" in line)}
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "support"))
+# pylint: disable=wrong-import-position
+from figures import medians, parse_figures  # noqa: E402
+from orcafigures import orca_figures  # noqa: E402
+from webbench import web_rows  # noqa: E402
+from winebench import windows_rows  # noqa: E402
+from xvfb import Xvfb  # noqa: E402
 
 
 def run(bench, program, *args, env=None, timeout=300):
@@ -30,10 +28,6 @@ def run(bench, program, *args, env=None, timeout=300):
     done = subprocess.run([str(bench / program), *args], capture_output=True, text=True,
                           env=merged, timeout=timeout, check=True)
     return done.stdout
-
-
-def medians(samples):
-    return {key: statistics.median(sample[key] for sample in samples) for key in samples[0]}
 
 
 def median_of(runs, make):
@@ -53,18 +47,8 @@ def x_server():
     if not shutil.which("Xvfb"):
         yield None
         return
-    display = next(f":{n}" for n in range(90, 200) if not Path(f"/tmp/.X11-unix/X{n}").exists())
-    server = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    try:
-        for _ in range(100):
-            if Path(f"/tmp/.X11-unix/X{display[1:]}").exists():
-                break
-            time.sleep(0.05)
-        yield {"DISPLAY": display, "QT_QPA_PLATFORM": "xcb"}
-    finally:
-        server.terminate()
-        server.wait()
+    with Xvfb() as server:
+        yield {"DISPLAY": server.display, "QT_QPA_PLATFORM": "xcb"}
 
 
 @contextmanager

@@ -10,20 +10,22 @@ calls web_rows(), which runs it under an interpreter that has Selenium (python3-
 
 import gzip
 import json
-import os
 import re
 import shutil
 import statistics
 import subprocess
 import sys
 import tempfile
-import time
 from pathlib import Path
 from urllib.parse import urlparse
 
-# The run on from the third answer, house 204, lasts 985 ticks, long enough to time; lblN stops
-# one short of the answer's house.
-LONG_RUN_FROM = 200
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "support"))
+# pylint: disable=wrong-import-position
+import chromium  # noqa: E402
+from description import Description  # noqa: E402
+from figures import LEG_FIRST_N, medians  # noqa: E402
+from waiting import wait_for  # noqa: E402
+
 WINDOW_SECONDS = 5.0
 KINDS = {".wasm": "wasm", ".js": "script", ".woff2": "fonts", ".html": "page", ".css": "page",
          ".webmanifest": "page", ".json": "page"}
@@ -35,7 +37,7 @@ def web_rows(site, description, runs):
     python = next((python for python in (sys.executable, "/usr/bin/python3")
                    if subprocess.run([python, "-c", "import selenium"], capture_output=True,
                                      check=False).returncode == 0), None)
-    if not python or not shutil.which("chromedriver"):
+    if not python or not Path(chromium.DRIVER).exists():
         return [("web: not measured", "-", "-", "needs chromium-driver and python3-selenium",
                  "-", "-")]
     done = subprocess.run([python, __file__, str(site), str(description), str(runs)],
@@ -54,26 +56,8 @@ def comparison_pages(site, folder):
     shutil.copy(HERE / "webplain.js", folder / "plain.js")
 
 
-def serve(folder):
-    """The folder on a free port of 127.0.0.1, as scripts/serve-web.sh serves the page, logging
-    what it is asked for into requests.log."""
-    log = (folder / "requests.log").open("w")
-    server = subprocess.Popen([sys.executable, "-B", str(HERE.parent / "scripts/serve_web.py"),
-                               str(folder), "0"], stdout=subprocess.PIPE, stderr=log, text=True,
-                              env={**os.environ, "PONDERIVAL_SERVER_LOG": "1"})
-    return server, server.stdout.readline().strip()
-
-
 def browser(probe):
-    from selenium import webdriver
-    from selenium.webdriver.chrome.service import Service
-    options = webdriver.ChromeOptions()
-    options.binary_location = shutil.which("chromium") or "/usr/bin/chromium"
-    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                 "--disable-background-networking", "--disable-component-update",
-                 "--disable-sync", "--disable-quic", "--window-size=1024,768"):
-        options.add_argument(flag)
-    driver = webdriver.Chrome(service=Service(shutil.which("chromedriver")), options=options)
+    driver = chromium.driven("--headless=new", "--window-size=1024,768")
     # Every load fetches every file, as on a first visit.
     driver.execute_cdp_cmd("Network.enable", {})
     driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
@@ -82,14 +66,8 @@ def browser(probe):
     return driver
 
 
-def wait_until(driver, script, timeout=30):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        value = driver.execute_script(script)
-        if value is not None and value is not False:
-            return value
-        time.sleep(0.02)
-    raise TimeoutError(f"gave up waiting for {script!r}")
+def wait_until(driver, script):
+    return wait_for(lambda: driver.execute_script(script), 30, script, poll=0.02)
 
 
 def open_page(driver, url):
@@ -156,7 +134,8 @@ def running_figures(driver, ticks_script):
 
 
 def run_program(driver, url, description):
-    """Starts the page's search and lets it run on past LONG_RUN_FROM, then times it."""
+    """Starts the page's search and lets it run on from where the tick leg begins, then times
+    it."""
     from selenium.webdriver.common.by import By
     open_page(driver, url + "index.html")
     wait_until(driver, "return !document.querySelector('main[aria-busy]')")
@@ -166,15 +145,11 @@ def run_program(driver, url, description):
     while True:
         reached = driver.execute_script(f"return {field}")
         stop.click()
-        if reached >= LONG_RUN_FROM:
+        if reached >= LEG_FIRST_N:
             break
         wait_until(driver, f"return document.getElementById('cmdStop').textContent === "
                            f"{json.dumps(idle)}")
     return running_figures(driver, field)
-
-
-def median_figures(samples):
-    return {key: statistics.median(sample[key] for sample in samples) for key in samples[0]}
 
 
 def measure(site, description, runs):
@@ -183,8 +158,8 @@ def measure(site, description, runs):
     with tempfile.TemporaryDirectory(prefix="ponderival-webbench-") as temporary:
         folder = Path(temporary)
         comparison_pages(site, folder)
-        server, url = serve(folder)
-        driver = browser(probe)
+        server = chromium.Server(folder, log=(folder / "requests.log").open("w"))
+        url, driver = server.url, browser(probe)
         try:
             sizes = downloads(driver, url, folder)
             loads, running = {"page": [], "static": []}, {"program": [], "plain": []}
@@ -198,10 +173,9 @@ def measure(site, description, runs):
                 running["plain"].append(running_figures(driver, "window.ticks"))
         finally:
             driver.quit()
-            server.terminate()
-            server.wait()
+            server.stop()
     return (sizes, {key: statistics.median(times) for key, times in loads.items()},
-            median_figures(running["program"]), median_figures(running["plain"]))
+            medians(running["program"]), medians(running["plain"]))
 
 
 def download_rows(row, sizes):
@@ -244,7 +218,7 @@ def rows_of(sizes, loads, program, plain):
 
 
 def main():
-    description = json.loads(Path(sys.argv[2]).read_text())
+    description = Description(sys.argv[2])
     runs = int(sys.argv[3]) if len(sys.argv) > 3 else 3
     print(json.dumps(rows_of(*measure(Path(sys.argv[1]).resolve(), description, runs))))
 

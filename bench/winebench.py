@@ -6,10 +6,11 @@ Qt window's paced events."""
 
 import os
 import shlex
-import statistics
 import subprocess
 import tempfile
 from pathlib import Path
+
+from figures import medians, parse_figures
 
 WITH_WINE = Path(__file__).resolve().parent.parent / "scripts" / "with-wine.sh"
 
@@ -26,18 +27,10 @@ def run_under_wine(legs, timeout):
     done = subprocess.run([str(WITH_WINE), "sh", "-c", script], capture_output=True, text=True,
                           env=env, timeout=timeout, check=True)
     runs = {}
-    for line in done.stdout.splitlines():
-        if line.startswith("@"):
-            current = {}
-            runs.setdefault(line[1:], []).append(current)
-        elif "=" in line:
-            key, value = line.split("=", 1)
-            current[key] = float(value)
+    for leg in ("\n" + done.stdout).split("\n@")[1:]:
+        label, _, output = leg.partition("\n")
+        runs.setdefault(label, []).append(parse_figures(output))
     return runs
-
-
-def medians(samples):
-    return {key: statistics.median(sample[key] for sample in samples) for key in samples[0]}
 
 
 def measure_windows(build, runs, start_runs):

@@ -34,7 +34,7 @@ verdict() {
     echo "$2: no IP socket, no file written ($(wc -l <"$log") calls traced)"
 }
 
-for tool in strace dbus-run-session xvfb-run xdotool python3; do
+for tool in strace dbus-run-session Xvfb xdotool python3; do
     command -v "$tool" >/dev/null || { echo "$0: missing tool: $tool" >&2; exit 1; }
 done
 
@@ -60,12 +60,10 @@ xdotool mousemove --window "$window" $(place cmdEsc) click 1    # close
 wait "$program"
 SESSION
 # Each control's centre, "name x y", for xdotool.
-python3 -c 'import json, sys
-for c in json.load(open(sys.argv[1]))["controls"]:
-    print(c["name"], c["left"] + c["width"] // 2, c["top"] + c["height"] // 2)' \
-    "$description" >"$work/places.txt"
-QT_QPA_PLATFORM=xcb timeout 120 xvfb-run -a dbus-run-session -- \
-    bash "$work/session.sh" "$work/x11.log" "$work/places.txt" "$program"
+support=$(dirname "$0")/../tests/support
+python3 "$support/description.py" "$description" centres >"$work/places.txt"
+QT_QPA_PLATFORM=xcb timeout 120 python3 "$support/xvfb.py" --size 1280x1024x24 \
+    dbus-run-session -- bash "$work/session.sh" "$work/x11.log" "$work/places.txt" "$program"
 verdict "$work/x11.log" "X11 (search run, closed with Esc, status 0)"
 leftovers=$(find "$HOME" -type f -not -path '*/.cache/fontconfig/*')
 if [ -n "$leftovers" ]; then

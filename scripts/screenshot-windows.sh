@@ -9,6 +9,8 @@
 # in its place is asked for it with --json.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=tests/support/testlib.sh
+. tests/support/testlib.sh
 
 if [ "${1:-}" != --inside-wine ]; then
     program=$(realpath "${1:-build/windows/Ponderival.exe}")
@@ -23,11 +25,8 @@ fi
 program=$2
 png=$3
 # A point just inside cmdEsc's left edge, clear of its caption, and the colour it should show.
-if [ -x "$4" ]; then facts=$("$4" --json); else facts=$(cat "$4"); fi
-read -r x y colour < <(python3 -c 'import json, sys
-esc = next(c for c in json.load(sys.stdin)["controls"] if c["name"] == "cmdEsc")
-rgb = ",".join(str(int(esc["background"][i:i + 2], 16)) for i in (1, 3, 5))
-print(esc["left"] + 6, esc["top"] + esc["height"] // 2, f"srgb({rgb})")' <<<"$facts")
+read -r x y colour < <(python3 tests/support/description.py "$4" inside cmdEsc)
+colour=$(printf 'srgb(%d,%d,%d)' "0x${colour:1:2}" "0x${colour:3:2}" "0x${colour:5:2}")
 
 wine "$program" &
 wine_pid=$!
@@ -36,13 +35,11 @@ window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Form1$' | head 
 
 # The window is on screen once its last control, cmdEsc, shows its colour.
 shot=$(mktemp --suffix=.png)
-for _ in $(seq 600); do
-    import -window "$window" "$shot"
-    if [ "$(convert "$shot" -format "%[pixel:p{$x,$y}]" info:)" = "$colour" ]; then
-        break
-    fi
-    sleep 0.1
-done
+shows_colour() {
+    import -window "$window" "$shot" &&
+        [ "$(convert "$shot" -format "%[pixel:p{$x,$y}]" info:)" = "$colour" ]
+}
+until_true 60 shows_colour || true
 convert "$shot" -strip "$png"
 rm -f "$shot"
 identify "$png"

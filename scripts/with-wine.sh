@@ -9,27 +9,17 @@ set -euo pipefail
 # Roman); a new prefix has none, and would put whatever face it likes in their place. Each is
 # replaced by the face of the same metrics that Linux uses, as the window's description pairs them:
 # its JSON form, which the Windows build writes (PONDERIVAL_DESCRIPTION names another).
+support=$(dirname "$0")/../tests/support
 description=${PONDERIVAL_DESCRIPTION:-$(dirname "$0")/../build/windows/description.json}
-mapfile -t replacements < <(python3 - "$description" <<'PYTHON'
-import json, sys
-path = sys.argv[1]
-try:
-    with open(path, encoding="utf-8") as file:
-        faces = json.load(file)["faces"]
-    for face in faces:
-        print(f"{face['scalable']}|{face['substitute']}")
-except (OSError, ValueError, KeyError, TypeError) as error:
-    sys.exit(f"with-wine.sh: no faces in {path} ({error!r}): build the Windows program first "
-             "(scripts/build-windows.sh), or set PONDERIVAL_DESCRIPTION to a description.json")
-PYTHON
-)
+mapfile -t replacements < <(python3 "$support/description.py" "$description" faces)
 if [ "${#replacements[@]}" -eq 0 ]; then
-    echo "$0: no faces read from $description" >&2
+    echo "$0: no faces read from $description: build the Windows program first" \
+        "(scripts/build-windows.sh), or set PONDERIVAL_DESCRIPTION to a description.json" >&2
     exit 1
 fi
 
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
+    exec python3 "$support/xvfb.py" --size 1280x1024x24 "$0" "$@"
 fi
 
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/ponderival-wine.XXXXXX")

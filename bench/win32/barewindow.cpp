@@ -1,3 +1,4 @@
+#include "formprobe.h"
 #include "frmponderivaldescription.h"
 #include "tickleg.h"
 #include "widetext.h"
@@ -31,17 +32,10 @@ struct Bare
 
 Bare bare;
 
-RECT pixelsOf(std::string_view name)
-{
-    const form::Twips place = form::findControl(name)->place;
-    return {form::pixels(place.left), form::pixels(place.top),
-            form::pixels(place.left + place.width), form::pixels(place.top + place.height)};
-}
-
 HWND createChild(HWND window, const wchar_t *className, const wchar_t *text, DWORD style,
                  std::string_view placeOf, int id)
 {
-    const RECT r = pixelsOf(placeOf);
+    const RECT r = pixelsOf(form::findControl(placeOf)->place);
     return CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top,
                            r.right - r.left, r.bottom - r.top, window,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);

@@ -11,12 +11,6 @@ struct ControlSearch
     HWND found;
 };
 
-RECT pixelsOf(const form::Twips &place)
-{
-    return {form::pixels(place.left), form::pixels(place.top),
-            form::pixels(place.left + place.width), form::pixels(place.top + place.height)};
-}
-
 BOOL CALLBACK matchPlace(HWND control, LPARAM lParam)
 {
     auto &search = *reinterpret_cast<ControlSearch *>(lParam);

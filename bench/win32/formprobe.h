@@ -6,6 +6,14 @@
 #include <string_view>
 #include <windows.h>
 
+// A described place in pixels at 96 dpi, as Windows gives a control's rectangle.
+[[nodiscard]] inline RECT pixelsOf(const ponderival::form::Twips &place)
+{
+    namespace form = ponderival::form;
+    return {form::pixels(place.left), form::pixels(place.top),
+            form::pixels(place.left + place.width), form::pixels(place.top + place.height)};
+}
+
 // Another program's frmPonderival seen from outside: its controls found by their described places
 // (in pixels at 96 dpi), their texts read and their buttons pressed as any program may do with
 // static and button controls, and the colours the screen shows inside them.

@@ -102,9 +102,10 @@ void startup(const std::wstring &commandLine, bool isForm)
 void runToThirdAnswer(const FormProbe &probe)
 {
     HWND street = probe.control("lblCase");
-    for (const std::wstring_view length : tickleg::streetsBefore) {
+    for (const int length : tickleg::streetsBefore) {
         probe.click("cmdStop");
-        waitFor([&] { return FormProbe::text(street) == length; }, "a run never halted");
+        waitFor([&] { return FormProbe::text(street) == std::to_wstring(length); },
+                "a run never halted");
     }
 }
 

@@ -5,14 +5,17 @@ Orca writing everything it says to a debug log. Keys reach the program and Orca 
 import fcntl
 import os
 import re
-import select
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import threading
-import time
 from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "support"))
+from waiting import wait_for  # noqa: E402  pylint: disable=wrong-import-position
+from xvfb import Xvfb  # noqa: E402  pylint: disable=wrong-import-position
 
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'\s*\[?(?:\{[^}]*\})?\]?$", re.M)
 EVENT_TIME = re.compile(r"signal time=([0-9.]+) .*interface=org\.a11y\.atspi\.Event\.Object;")
@@ -34,17 +37,6 @@ def missing_tools():
     return missing + ([str(BUS_LAUNCHER)] if not BUS_LAUNCHER.exists() else [])
 
 
-def wait_for(condition, timeout, what):
-    """Polls until condition() gives something true; fails after timeout seconds."""
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        result = condition()
-        if result:
-            return result
-        time.sleep(0.05)
-    raise TimeoutError(f"gave up waiting for {what} after {timeout} s")
-
-
 def cpu_seconds(pid):
     fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
     return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
@@ -64,7 +56,7 @@ class OrcaSession:
         self.orca_settings = orca_settings
         self.processes = []
         self.env = {}
-        self.app = self.orca = self.bus = self.monitor = self.monitor_reader = None
+        self.app = self.orca = self.bus = self.monitor = self.monitor_reader = self.xvfb = None
         self.event_log = []
         self.a11y_address = None
         self.lock = None
@@ -96,19 +88,9 @@ class OrcaSession:
         (self.home / "orca/orca-customizations.py").write_text(
             "import orca.debug\norca.debug.debugFile.reconfigure(line_buffering=True)\n"
             "import orca.settings\n" + self.orca_settings + "\n")
-        # Xvfb picks a free display itself, so that sessions started side by side cannot meet.
-        read_end, write_end = os.pipe()
-        self.start(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-                    "-nolisten", "tcp"], pass_fds=(write_end,),
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as display_number:
-            ready, _, _ = select.select([display_number], [], [], 30)
-            number = display_number.readline().strip() if ready else ""
-        if not number:
-            raise RuntimeError("Xvfb did not start")
+        self.xvfb = Xvfb()
         self.env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "HOME": str(self.home),
-                    "XDG_RUNTIME_DIR": str(self.home / "runtime"), "DISPLAY": f":{number}",
+                    "XDG_RUNTIME_DIR": str(self.home / "runtime"), "DISPLAY": self.xvfb.display,
                     "XDG_CONFIG_HOME": str(self.home / ".config"), "LANG": "C.UTF-8",
                     **{name: value for name, value in os.environ.items()
                        if name.endswith("SAN_OPTIONS") or name.startswith("PONDERIVAL_")},
@@ -201,6 +183,8 @@ class OrcaSession:
             except subprocess.TimeoutExpired:
                 os.killpg(process.pid, signal.SIGKILL)
                 process.wait()
+        if self.xvfb:
+            self.xvfb.stop()
         if not os.environ.get("PONDERIVAL_KEEP_A11Y_LOG"):
             shutil.rmtree(self.home, ignore_errors=True)
         if self.lock:

@@ -19,8 +19,6 @@ using ponderival::qt::StatusArea;
 
 namespace {
 
-constexpr int haltTimeoutMs = 20000;
-
 // One accessibility event as a screen reader would get it, with its texts read at once.
 struct Heard
 {
@@ -101,7 +99,7 @@ void tst_Accessibility::init()
 
 void tst_Accessibility::runToHalt()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(!timer1(*m_window)->isActive(), haltTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!timer1(*m_window)->isActive(), conditionTimeoutMs);
     // The announcement follows the halting event once it has returned.
     QTRY_VERIFY(announcements().size() >= 1 && announcements().constLast().endsWith(idleCaption()));
 }

@@ -9,13 +9,12 @@ The window's texts come from its description, through FORMPLACES --json.
 Usage: tst_orca.py PROGRAM FORMPLACES [--show]. Exits 77, naming them, when Orca or its helpers
 are missing."""
 
-import json
 import re
-import subprocess
 import sys
 import time
 
 from orcasession import OrcaSession, Script, missing_tools
+from description import Description  # in tests/support, which orcasession puts on the path
 
 SOLUTIONS = [(15, 6, 8), (595, 35, 49), (20706, 204, 288), (706266, 1189, 1681)]
 MAX_EVENTS_PER_SECOND = 12.0
@@ -27,16 +26,14 @@ class Texts:
     """What the window shows and a screen reader says, as regular expressions."""
 
     def __init__(self, formplaces):
-        facts = json.loads(subprocess.run([formplaces, "--json"], check=True,
-                                          capture_output=True, text=True).stdout)
-        controls = {control["name"]: control for control in facts["controls"]}
+        facts = Description(formplaces)
+        controls = facts.controls
         self.title = re.escape(facts["title"])
         self.idle = re.escape(controls["cmdStop"]["text"])
         self.running = re.escape(facts["stopLooks"]["running"]["caption"])
         self.esc = re.escape(controls["cmdEsc"]["text"])
-        self.sum, self.house, self.street = (
-            re.escape(controls[controls[field]["heading"]]["text"])
-            for field in ("lblTot", "lblCivico", "lblCase"))
+        self.sum, self.house, self.street = (re.escape(facts.heading(controls[field]))
+                                             for field in ("lblTot", "lblCivico", "lblCase"))
         self.unseen = [c["accessibleName"] for c in controls.values() if c["accessibleName"]]
 
     def answer(self, total, house, street, between=", "):

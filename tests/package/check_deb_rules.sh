@@ -7,8 +7,8 @@
 #   check_deb_rules.sh DEB DESCRIPTION_JSON
 set -euo pipefail
 here=$(dirname "$0")
-# shellcheck source-path=SCRIPTDIR source=../resources/testlib.sh
-. "$here/../resources/testlib.sh"
+# shellcheck source-path=SCRIPTDIR source=../support/testlib.sh
+. "$here/../support/testlib.sh"
 deb=$1 description=$2
 
 require_tool lintian lintian
@@ -53,12 +53,13 @@ expect_same "the changelog's latest version" "$version" \
 
 # The title, the column headings, the buttons' captions in both looks and the error report.
 window_texts() {
-    python3 - "$description" <<'EOF'
-import json, sys
-form = json.load(open(sys.argv[1], encoding="utf-8"))
-controls = {control["name"]: control for control in form["controls"]}
+    python3 - "$description" "$(dirname "$0")/../support" <<'EOF'
+import sys
+sys.path.insert(0, sys.argv[2])
+from description import Description
+form = Description(sys.argv[1])
 seen = [control for control in form["controls"] if control["visible"]]
-texts = [form["title"]] + [controls[c["heading"]]["text"] for c in seen if c["heading"]]
+texts = [form["title"]] + [form.heading(c) for c in seen if c["heading"]]
 texts += [c["text"] for c in seen if c["kind"] == "button"]
 texts += [look["caption"] for look in form["stopLooks"].values()]
 texts += form["report"]["overflow"].splitlines()

@@ -7,8 +7,8 @@
 #   check_hardening.sh PROGRAM UNSTRIPPED_PROGRAM
 set -euo pipefail
 here=$(dirname "$0")
-# shellcheck source-path=SCRIPTDIR source=../resources/testlib.sh
-. "$here/../resources/testlib.sh"
+# shellcheck source-path=SCRIPTDIR source=../support/testlib.sh
+. "$here/../support/testlib.sh"
 program=$1 unstripped=$2
 
 require_tool hardening-check devscripts

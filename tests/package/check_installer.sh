@@ -11,8 +11,8 @@
 # otherwise the script runs itself under with-wine.sh, with a prefix and display of its own.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source-path=SCRIPTDIR source=../resources/testlib.sh
-. "$here/../resources/testlib.sh"
+# shellcheck source-path=SCRIPTDIR source=../support/testlib.sh
+. "$here/../support/testlib.sh"
 build=$(realpath "$1") version=$2
 
 for tool in cpack:cmake makensis:nsis wine:wine64 xdotool:xdotool python3:python3; do

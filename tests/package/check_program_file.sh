@@ -7,8 +7,8 @@
 #   check_program_file.sh PONDERIVAL_EXE VERSION
 set -euo pipefail
 here=$(dirname "$0")
-# shellcheck source-path=SCRIPTDIR source=../resources/testlib.sh
-. "$here/../resources/testlib.sh"
+# shellcheck source-path=SCRIPTDIR source=../support/testlib.sh
+. "$here/../support/testlib.sh"
 exe=$1 version=$2
 
 require_tool x86_64-w64-mingw32-objdump binutils-mingw-w64-x86-64

@@ -14,16 +14,8 @@ in_drive_c() { # WINDOWS_PATH: the path below the prefix's drive_c, as the snaps
     echo "${unix#"$(realpath "$WINEPREFIX/drive_c")/"}"
 }
 
-# A busy machine may take minutes to start Wine's programs: every wait has a deadline, not a count.
+# A busy machine may take minutes to start Wine's programs.
 patience=240
-
-until_true() { # COMMAND...: runs it until it succeeds, or fails once the patience is spent
-    local deadline=$((SECONDS + patience))
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
 
 visible_window() { # NAME_PATTERN [BESIDES]: sets window to the first visible window of that name
     window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "${2:-}" | head -n 1)
@@ -31,15 +23,16 @@ visible_window() { # NAME_PATTERN [BESIDES]: sets window to the first visible wi
 }
 
 wait_for_window() { # NAME_PATTERN: sets window to the first visible window of that name
-    until_true visible_window "$1"
+    until_true "$patience" visible_window "$1"
 }
 
 wait_for_window_besides() { # WINDOW NAME_PATTERN: like wait_for_window, for another window
-    until_true visible_window "$2" "$1"
+    until_true "$patience" visible_window "$2" "$1"
 }
 
 wait_for_exit() { # PID WHAT: the process's exit status, or failure once the patience is spent
-    until_true eval "! kill -0 $1 2>/dev/null" || fail "$2 is still running after $patience s"
+    until_true "$patience" eval "! kill -0 $1 2>/dev/null" ||
+        fail "$2 is still running after $patience s"
     local status=0
     wait "$1" || status=$?
     echo "$status"

@@ -10,9 +10,6 @@ using namespace windowtest;
 
 namespace {
 
-// Generous enough for a sanitizer build; the conditions are met much sooner.
-constexpr int haltTimeoutMs = 20000;
-
 struct Row
 {
     QString somma, numero, casa;
@@ -88,7 +85,7 @@ void tst_WindowBehaviour::firstClickRunsToFirstSolution()
     QCOMPARE(labelText(*m_window, "lblCase"), QString());
     QVERIFY(timer1(*m_window)->isActive());
 
-    QTRY_VERIFY_WITH_TIMEOUT(!timer1(*m_window)->isActive(), haltTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!timer1(*m_window)->isActive(), conditionTimeoutMs);
     const std::vector<Row> expected{
         {"3", "3", ""}, {"6", "4", ""}, {"10", "5", ""}, {"15", "6", "8"}};
     QCOMPARE(m_afterTicks, expected);
@@ -101,7 +98,7 @@ void tst_WindowBehaviour::clickWhileRunningHaltsAtOnce()
     // Far from any solution (the next is candidate 204), so only the click can halt the search.
     placeBefore(*m_window, 40);
     QTest::mouseClick(button("cmdStop"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(m_afterTicks.size() >= 2, haltTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(m_afterTicks.size() >= 2, conditionTimeoutMs);
     QTest::mouseClick(button("cmdStop"), Qt::LeftButton);
     QVERIFY(!timer1(*m_window)->isActive());
     QCOMPARE(button("cmdStop")->text(), idleCaption());
@@ -112,7 +109,7 @@ void tst_WindowBehaviour::clickWhileRunningHaltsAtOnce()
     // Resuming goes on from the next candidate, not from the start.
     QTest::mouseClick(button("cmdStop"), Qt::LeftButton);
     const std::size_t ticksBefore = m_afterTicks.size();
-    QTRY_VERIFY_WITH_TIMEOUT(m_afterTicks.size() > ticksBefore, haltTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(m_afterTicks.size() > ticksBefore, conditionTimeoutMs);
     QCOMPARE(m_afterTicks.at(ticksBefore).numero.toInt(), halted.numero.toInt() + 1);
 }
 
@@ -123,7 +120,7 @@ void tst_WindowBehaviour::resumingFindsNextSolutions()
         QTest::mouseClick(button("cmdStop"), Qt::LeftButton);
         // Starting again clears the last street length at once.
         QCOMPARE(labelText(*m_window, "lblCase"), QString());
-        QTRY_VERIFY_WITH_TIMEOUT(!timer1(*m_window)->isActive(), haltTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!timer1(*m_window)->isActive(), conditionTimeoutMs);
         QCOMPARE(row(), halt);
         QCOMPARE(button("cmdStop")->text(), idleCaption());
     }
@@ -136,7 +133,7 @@ void tst_WindowBehaviour::unseenFieldsChangeWhileRunning()
         unseen.emplace_back(labelText(*m_window, "lblN"), labelText(*m_window, "lblTot2"));
     });
     QTest::mouseClick(button("cmdStop"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!timer1(*m_window)->isActive(), haltTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!timer1(*m_window)->isActive(), conditionTimeoutMs);
     const std::vector<std::pair<QString, QString>> expected{
         {"2", "4"}, {"3", "11"}, {"4", "13"}, {"5", "15"}};
     QCOMPARE(unseen, expected);

@@ -2,8 +2,8 @@
 # The desktop entry passes desktop-file-validate without a word, starts the installed program
 # and names an icon that the package ships at every size.
 set -euo pipefail
-# shellcheck source-path=SCRIPTDIR source=testlib.sh
-. "$(dirname "$0")/testlib.sh"
+# shellcheck source-path=SCRIPTDIR source=../support/testlib.sh
+. "$(dirname "$0")/../support/testlib.sh"
 desktop=$1 program=$2 hicolor=$3
 
 require_tool desktop-file-validate desktop-file-utils

@@ -2,8 +2,8 @@
 # Each hicolor icon is a PNG of exactly its folder's size, 8 bits a channel, with alpha, and the
 # scalable one is an SVG; a mislabelled size shows up blurred in menus and docks.
 set -euo pipefail
-# shellcheck source-path=SCRIPTDIR source=testlib.sh
-. "$(dirname "$0")/testlib.sh"
+# shellcheck source-path=SCRIPTDIR source=../support/testlib.sh
+. "$(dirname "$0")/../support/testlib.sh"
 hicolor=$1 name=$2
 
 for size in 16 24 32 48 64 128 256; do

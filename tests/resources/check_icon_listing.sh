@@ -2,8 +2,8 @@
 # The program file's icon group holds the three classic images that Windows picks from:
 # 32 pixels in 2 and in 16 colours, and 16 pixels in 16 colours, in that order.
 set -euo pipefail
-# shellcheck source-path=SCRIPTDIR source=testlib.sh
-. "$(dirname "$0")/testlib.sh"
+# shellcheck source-path=SCRIPTDIR source=../support/testlib.sh
+. "$(dirname "$0")/../support/testlib.sh"
 ico=$1
 
 require_tool icotool icoutils

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The committed icons are exactly what make_icons.py draws: no hand edit and no forgotten rerun.
 set -euo pipefail
-# shellcheck source-path=SCRIPTDIR source=testlib.sh
-. "$(dirname "$0")/testlib.sh"
+# shellcheck source-path=SCRIPTDIR source=../support/testlib.sh
+. "$(dirname "$0")/../support/testlib.sh"
 icons=$1
 
 require_tool python3 python3

@@ -2,8 +2,8 @@
 # The AppStream record passes validation offline, belongs to the desktop entry next to it and
 # announces the version being built as its newest release.
 set -euo pipefail
-# shellcheck source-path=SCRIPTDIR source=testlib.sh
-. "$(dirname "$0")/testlib.sh"
+# shellcheck source-path=SCRIPTDIR source=../support/testlib.sh
+. "$(dirname "$0")/../support/testlib.sh"
 metainfo=$1 desktop=$2 program=$3 version=$4
 
 require_tool appstreamcli appstream

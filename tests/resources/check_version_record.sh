@@ -2,8 +2,8 @@
 # Compiles the Windows resource script as a MinGW build would and reads the result back: the
 # version record Windows shows under Properties, and the icon group of the program file.
 set -euo pipefail
-# shellcheck source-path=SCRIPTDIR source=testlib.sh
-. "$(dirname "$0")/testlib.sh"
+# shellcheck source-path=SCRIPTDIR source=../support/testlib.sh
+. "$(dirname "$0")/../support/testlib.sh"
 rc=$1 version=$2
 
 require_tool x86_64-w64-mingw32-windres binutils-mingw-w64-x86-64

@@ -1,5 +1,7 @@
 #include "childprocess.h"
 
+#include "polling.h"
+
 #include <algorithm>
 #include <psapi.h>
 #include <stdexcept>
@@ -27,18 +29,13 @@ double seconds(const FILETIME &time)
 
 bool pumpUntil(const std::function<bool()> &condition, DWORD timeout, DWORD poll)
 {
-    const ULONGLONG deadline = GetTickCount64() + timeout;
-    while (!condition()) {
-        if (GetTickCount64() > deadline) {
-            return false;
-        }
+    return pollUntil(condition, std::chrono::milliseconds(timeout), [poll] {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, poll, QS_ALLINPUT);
         MSG message{};
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             DispatchMessageW(&message);
         }
-    }
-    return true;
+    });
 }
 
 std::wstring hostProgram(std::string_view hostPath)

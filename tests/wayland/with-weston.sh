@@ -5,6 +5,8 @@
 # when the first one connects; it names the display it took in its log. Whatever the command does,
 # weston and everything it started end with this script. A missing tool fails the run, named.
 set -euo pipefail
+# shellcheck source-path=SCRIPTDIR source=../support/testlib.sh
+. "$(dirname "$0")/../support/testlib.sh"
 xwayland=()
 if [ "${1:-}" = --xwayland ]; then
     xwayland=(--xwayland)
@@ -35,10 +37,7 @@ finish() {
     wait "$weston" 2>/dev/null || true
     # The rest of its session (its clients, Xwayland) ends with it; whatever still runs after
     # 10 s is killed. Those that ended wait, as zombies, for init to collect them.
-    for _ in $(seq 200); do
-        ps -o stat= -s "$weston" | grep -qv '^Z' || break
-        sleep 0.05
-    done
+    until_true 10 eval "! ps -o stat= -s $weston | grep -qv '^Z'" || true
     kill -KILL -- "-$weston" 2>/dev/null || true
     rm -rf "$runtime"
 }
@@ -48,11 +47,7 @@ ready() {
     [ -S "$runtime/ponderival" ] || return 1
     [ ${#xwayland[@]} -eq 0 ] || grep -q 'xserver listening on display :' "$log"
 }
-for _ in $(seq 1200); do
-    ready && break
-    kill -0 "$weston" 2>/dev/null || break
-    sleep 0.05
-done
+until_true 60 eval "ready || ! kill -0 $weston 2>/dev/null" || true
 if ! ready; then
     echo "weston did not start:" >&2
     cat "$runtime/weston.out" "$log" >&2 || true

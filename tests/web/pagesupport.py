@@ -12,7 +12,6 @@ import importlib.util
 import json
 import os
 import queue
-import select
 import shutil
 import struct
 import subprocess
@@ -24,11 +23,18 @@ from collections import deque
 from pathlib import Path
 from urllib.parse import urlparse
 
-SERVER = Path(__file__).resolve().parents[2] / "scripts" / "serve_web.py"
-TIMEOUT = 60
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "support"))
+# pylint: disable=wrong-import-position
+import chromium  # noqa: E402
+# Server and Description, for the tests that import them from here.
+from chromium import SERVER, Server  # noqa: E402,F401  pylint: disable=unused-import
+from description import Description  # noqa: E402,F401  pylint: disable=unused-import
+from waiting import TIMEOUT, wait_for  # noqa: E402
+from xvfb import Xvfb  # noqa: E402
+
 # Each engine's browser and WebDriver, from Debian's chromium-driver and webkit2gtk-driver.
 ENGINES = {
-    "chromium": ("/usr/bin/chromium", "/usr/bin/chromedriver"),
+    "chromium": (chromium.BINARY, chromium.DRIVER),
     "webkitgtk": ("/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser",
                   "/usr/bin/WebKitWebDriver"),
 }
@@ -58,9 +64,8 @@ FIREFOX_PREFS = {
     "browser.safebrowsing.phishing.enabled": False,
     "services.settings.server": "data:,#remote-settings-dummy/v1",
 }
-FLAGS = ["--headless", "--disable-gpu", "--no-first-run", "--disable-background-networking",
-         "--disable-component-update", "--disable-sync", "--disable-quic",
-         "--disable-features=Translate,MediaRouter", "--hide-scrollbars"]
+# The scenario's own Chromium flags, beside those every Chromium here runs with.
+FLAGS = ["--headless", "--disable-features=Translate,MediaRouter", "--hide-scrollbars"]
 
 
 def require(*needed):
@@ -94,51 +99,6 @@ def answers(count):
             found.append((before, house, last))
         house += 1
     return found
-
-
-class Description:
-    def __init__(self, path):
-        with open(path, encoding="utf-8") as file:
-            self.data = json.load(file)
-        self.controls = {control["name"]: control for control in self.data["controls"]}
-        self.page = self.data["page"]
-        self.ids = self.page["ids"]
-
-    def __getitem__(self, key):
-        return self.data[key]
-
-    def focusable(self):
-        """The buttons that take the focus, in tab order."""
-        return [c["name"] for c in self.data["controls"] if c["takesFocus"]]
-
-    def seen_fields(self):
-        """The fields under the table's headings, left to right."""
-        fields = [c for c in self.data["controls"] if c["kind"] == "field" and c["heading"]]
-        return sorted(fields, key=lambda f: f["left"])
-
-    def heading(self, field):
-        """The text that heads a field's column."""
-        return self.controls[field["heading"]]["text"]
-
-
-class Server:
-    """The page's folder on 127.0.0.1 at a free port, as scripts/serve-web.sh serves it."""
-
-    def __init__(self, folder):
-        self.process = subprocess.Popen([sys.executable, "-B", str(SERVER), str(folder), "0"],
-                                        stdout=subprocess.PIPE, text=True)
-        self.url = self.process.stdout.readline().strip()
-
-    def stop(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            self.process.wait(TIMEOUT)
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *_):
-        self.stop()
 
 
 class HeldServer:
@@ -220,26 +180,6 @@ class Picture:
         return self.pixel((self.left + x) * self.scale, (self.top + y) * self.scale)
 
 
-class Xvfb:
-    """A private X server on a display it picks itself, for an engine that cannot run headless."""
-
-    def __init__(self):
-        read_end, write_end = os.pipe()
-        self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten",
-             "tcp"], pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as number:
-            ready, _, _ = select.select([number], [], [], TIMEOUT)
-            self.display = ":" + (number.readline().strip() if ready else "")
-        if self.display == ":":
-            raise RuntimeError("Xvfb did not start")
-
-    def stop(self):
-        self.process.terminate()
-        self.process.wait(TIMEOUT)
-
-
 class Browser:
     """One engine driven through WebDriver, with what the scenario asks of every engine."""
 
@@ -260,10 +200,8 @@ class Browser:
 
     def wait(self, condition, *args, what=None):
         """Waits until the JavaScript expression holds; args are arguments[0] ... ."""
-        from selenium.webdriver.support.ui import WebDriverWait  # pylint: disable=C0415
-        WebDriverWait(self.driver, TIMEOUT, poll_frequency=0.01).until(
-            lambda driver: driver.execute_script(f"return {condition};", *args),
-            what or condition)
+        wait_for(lambda: self.js(f"return {condition};", *args), TIMEOUT, what or condition,
+                 poll=0.01)
 
     def ticks(self, count, interval):
         """Lets count ticks of Timer1 fall due, to show that nothing moves any more."""
@@ -329,6 +267,15 @@ class Browser:
         return Picture(self.driver.get_screenshot_as_png(), left, top,
                        self.js("return devicePixelRatio"))
 
+    def _around_window(self, capture, margin):
+        """The window and a margin of the page around it, at the device's pixels, from
+        capture(box), which gives a box of the viewport as a PNG in base64."""
+        self.painted()
+        left, top, width, height = self.window_rect()
+        shot = capture({"x": left - margin, "y": top - margin, "width": width + 2 * margin,
+                        "height": height + 2 * margin})
+        return Picture(base64.b64decode(shot), margin, margin, self.js("return devicePixelRatio"))
+
 
 class Chromium(Browser):
     """A headless Chromium with a profile of its own, logging the console and the network."""
@@ -338,21 +285,12 @@ class Chromium(Browser):
     def __init__(self, scale=None, size=None, load="normal", flags=()):
         """scale: device pixels a CSS pixel, as from a screen of that density; size: the
         window's, in CSS pixels; load: WebDriver's page load strategy; flags: Chromium's own."""
-        # pylint: disable=import-outside-toplevel
-        from selenium import webdriver
-        from selenium.webdriver.chrome.service import Service
         self.profile = tempfile.mkdtemp(prefix="ponderival-chromium-")
-        options = webdriver.ChromeOptions()
-        options.binary_location, driver = ENGINES[self.name]
-        options.page_load_strategy = load
         density = [f"--force-device-scale-factor={scale}"] if scale else []
         density += [f"--window-size={size[0]},{size[1]}"] if size else []
-        for flag in FLAGS + density + list(flags) + [f"--user-data-dir={self.profile}"]:
-            options.add_argument(flag)
-        if os.geteuid() == 0:
-            options.add_argument("--no-sandbox")
-        options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
-        self.driver = webdriver.Chrome(service=Service(driver), options=options)
+        self.driver = chromium.driven(*FLAGS, *density, *flags, f"--user-data-dir={self.profile}",
+                                      load=load,
+                                      logging={"browser": "ALL", "performance": "ALL"})
         self.driver.set_script_timeout(TIMEOUT)
         # A headless Chromium's page has the system's focus in some versions and not in others;
         # the focused button draws its focus rectangle only in a page that has it.
@@ -371,14 +309,8 @@ class Chromium(Browser):
                  deviceScaleFactor=1, mobile=False)
 
     def screenshot(self, margin=4):
-        """The window and a margin of the page around it, at the device's pixels."""
-        self.painted()
-        left, top, width, height = self.window_rect()
-        clip = {"x": left - margin, "y": top - margin, "width": width + 2 * margin,
-                "height": height + 2 * margin, "scale": 1}
-        shot = self.cdp("Page.captureScreenshot", format="png", clip=clip)
-        return Picture(base64.b64decode(shot["data"]), margin, margin,
-                       self.js("return devicePixelRatio"))
+        return self._around_window(lambda box: self.cdp(
+            "Page.captureScreenshot", format="png", clip={**box, "scale": 1})["data"], margin)
 
     def logs(self, origin):
         """The console's messages so far, and the URLs that documents and workers from origin
@@ -573,31 +505,6 @@ class Firefox(Browser):
             }});
         }}""", args)
 
-    def wait(self, condition, *args, what=None):
-        """Waits until the JavaScript expression holds, looking again in the page every 10 ms."""
-        held = self._call(f"""function(...given) {{
-            const holds = function() {{ return {condition}; }};
-            const until = performance.now() + {TIMEOUT * 1000};
-            return new Promise((resolve, reject) => {{
-                const look = () => {{
-                    try {{
-                        if (holds.apply(this, given)) {{
-                            resolve(true);
-                        }} else if (performance.now() > until) {{
-                            resolve(false);
-                        }} else {{
-                            setTimeout(look, 10);
-                        }}
-                    }} catch (error) {{
-                        reject(error);
-                    }}
-                }};
-                look();
-            }});
-        }}""", args)
-        if not held:
-            raise TimeoutError(f"waited {TIMEOUT} s for {what or condition}")
-
     def load(self, url):
         self.command("browsingContext.navigate", context=self.context, url=url, wait="complete")
 
@@ -648,15 +555,9 @@ class Firefox(Browser):
                      viewport={"width": width, "height": height}, devicePixelRatio=1)
 
     def screenshot(self, margin=4):
-        """The window and a margin of the page around it, at the device's pixels."""
-        self.painted()
-        left, top, width, height = self.window_rect()
-        clip = {"type": "box", "x": left - margin, "y": top - margin,
-                "width": width + 2 * margin, "height": height + 2 * margin}
-        shot = self.command("browsingContext.captureScreenshot", context=self.context,
-                            origin="viewport", format={"type": "image/png"}, clip=clip)
-        return Picture(base64.b64decode(shot["data"]), margin, margin,
-                       self.js("return devicePixelRatio"))
+        return self._around_window(lambda box: self.command(
+            "browsingContext.captureScreenshot", context=self.context, origin="viewport",
+            format={"type": "image/png"}, clip={"type": "box", **box})["data"], margin)
 
     def _stop(self):
         """Firefox closed as its session ends (told to stop when it never opened one), or killed

@@ -17,7 +17,7 @@ import tempfile
 from pathlib import Path
 
 from pagesupport import (TIMEOUT, Chromium, Description, Faces, HeldServer, Server, answers,
-                         expect, module_exports, require)
+                         expect, module_exports, require, wait_for)
 
 PHONE = {"width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True}
 MODULE = "ponderival-module"
@@ -67,11 +67,9 @@ def check_early_click(site, d):
 
 def popup(page, url):
     """The page in a window that a script opened, which the page may close."""
-    from selenium.webdriver.support.ui import WebDriverWait  # pylint: disable=C0415
     opener = page.driver.current_window_handle
     page.js("window.open(arguments[0])", url)
-    WebDriverWait(page.driver, TIMEOUT).until(lambda driver: len(driver.window_handles) == 2,
-                                              "a second window")
+    wait_for(lambda: len(page.driver.window_handles) == 2, TIMEOUT, "a second window")
     page.driver.switch_to.window([h for h in page.driver.window_handles if h != opener][0])
     return opener
 
@@ -117,13 +115,11 @@ def check_broken_module(page, d, site, faces):
 
 def check_closing(page, url):
     """A window that a script opened may be closed by its page: cmdEsc closes it."""
-    from selenium.webdriver.support.ui import WebDriverWait  # pylint: disable=C0415
     page.open(url)
     opener = popup(page, url)
     page.open(url)
     page.click("cmdEsc")
-    WebDriverWait(page.driver, TIMEOUT).until(lambda driver: len(driver.window_handles) == 1,
-                                              "the window closed by cmdEsc")
+    wait_for(lambda: len(page.driver.window_handles) == 1, TIMEOUT, "the window closed by cmdEsc")
     page.driver.switch_to.window(opener)
 
 

@@ -11,36 +11,35 @@ Usage: tst_orca_web.py SITE_DIR DESCRIPTION_JSON [--show]. Exits 77
 
 import json
 import re
-import shutil
 import subprocess
 import sys
 import tempfile
 from pathlib import Path
 
-sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "a11y"))
-from orcasession import OrcaSession, Script, missing_tools, wait_for  # noqa: E402
-from pagesupport import Server  # noqa: E402
+sys.path[:0] = [str(Path(__file__).resolve().parents[1] / folder)
+                for folder in ("a11y", "support")]
+from orcasession import OrcaSession, Script, missing_tools  # noqa: E402
+from chromium import BINARY, Server, arguments  # noqa: E402
+from description import Description  # noqa: E402
+from waiting import wait_for  # noqa: E402
 
 FIRST_ANSWER = (15, 6, 8)
 ORCA_SETTINGS = "orca.settings.sayAllOnLoad = False"
-CHROMIUM_FLAGS = ["--force-renderer-accessibility", "--no-sandbox", "--disable-gpu",
-                  "--no-first-run", "--disable-background-networking",
-                  "--disable-component-update", "--disable-sync", "--disable-quic",
-                  "--disable-features=Translate", "--window-position=0,0",
-                  "--window-size=800,600"]
+CHROMIUM_FLAGS = ["--force-renderer-accessibility", "--disable-features=Translate",
+                  "--window-position=0,0", "--window-size=800,600"]
 
 
 class Expected:
     """The texts Orca should say, read from the page's own description of the window."""
 
     def __init__(self, description):
-        controls = {control["name"]: control for control in description["controls"]}
+        controls = description.controls
         self.title = description["window"]["accessibleName"]
         self.start, self.esc = controls["cmdStop"]["text"], controls["cmdEsc"]["text"]
         self.running = description["stopLooks"]["running"]["caption"]
         headed = sorted((c for c in controls.values() if c["heading"] and c["visible"]),
                         key=lambda control: control["left"])
-        self.fields = [f"{controls[control['heading']]['text']} {value}"
+        self.fields = [f"{description.heading(control)} {value}"
                        for control, value in zip(headed, FIRST_ANSWER)]
 
 
@@ -49,7 +48,8 @@ def open_page(session, url, title):
     profile = Path(tempfile.mkdtemp(prefix="chromium-", dir=session.home))
     (profile / "Default").mkdir()
     (profile / "Default/Preferences").write_text(json.dumps({"translate": {"enabled": False}}))
-    session.start(["chromium", *CHROMIUM_FLAGS, f"--user-data-dir={profile}", f"--app={url}"],
+    session.start([BINARY, *arguments(*CHROMIUM_FLAGS, f"--user-data-dir={profile}",
+                                      f"--app={url}")],
                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def window():
@@ -82,9 +82,8 @@ def run_scenario(session, script, expected):
 
 
 def missing_for(site, description):
-    missing = missing_tools() + [tool for tool in ("chromium",) if not shutil.which(tool)]
-    return missing + [str(path) for path in (site / "index.html", description)
-                      if not path.exists()]
+    return missing_tools() + [str(path) for path in (Path(BINARY), site / "index.html",
+                                                     description) if not path.exists()]
 
 
 def main():
@@ -96,7 +95,7 @@ def main():
     if missing:
         print("skipped: missing " + ", ".join(missing))
         return 77
-    table = json.loads(description.read_text())
+    table = Description(description)
     expected = Expected(table)
     # What a screen reader would call the unseen fields, were they ever exposed.
     unseen = [c["accessibleName"] for c in table["controls"] if not c["visible"] and c["accessibleName"]]

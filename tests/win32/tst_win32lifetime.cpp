@@ -1,4 +1,5 @@
 #include "errorreport.h"
+#include "polling.h"
 #include "searchfixtures.h"
 #include "windowdriver.h"
 
@@ -41,19 +42,21 @@ BOOL CALLBACK readMessageBoxChild(HWND child, LPARAM seen)
 DWORD WINAPI acknowledgeMessageBox(void *parameter)
 {
     auto &seen = *static_cast<MessageBoxSeen *>(parameter);
-    const ULONGLONG deadline = GetTickCount64() + 60000;
-    while (GetTickCount64() < deadline) {
-        const HWND box = FindWindowW(L"#32770", L"Ponderival");
-        DWORD process = 0;
-        if (box != nullptr && GetWindowThreadProcessId(box, &process) != 0 &&
-            process == seen.process && IsWindowVisible(box)) {
-            EnumChildWindows(box, readMessageBoxChild, reinterpret_cast<LPARAM>(&seen));
-            SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-            return 0;
-        }
-        Sleep(20);
+    HWND box = nullptr;
+    const bool shown = pollUntil(
+        [&] {
+            box = FindWindowW(L"#32770", L"Ponderival");
+            DWORD process = 0;
+            return box != nullptr && GetWindowThreadProcessId(box, &process) != 0 &&
+                   process == seen.process && IsWindowVisible(box);
+        },
+        std::chrono::seconds(60), [] { Sleep(20); });
+    if (!shown) {
+        return 1;
     }
-    return 1;
+    EnumChildWindows(box, readMessageBoxChild, reinterpret_cast<LPARAM>(&seen));
+    SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    return 0;
 }
 
 } // namespace

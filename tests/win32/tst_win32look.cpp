@@ -82,16 +82,13 @@ TEST(ButtonLook, SunkenWhilePressedRaisedOtherwise)
     WindowDriver driver;
     const RECT stop = driver.place("cmdStop");
     EXPECT_EQ(driver.pixel({stop.left, stop.top}), GetSysColor(COLOR_3DLIGHT));
-    INPUT space{INPUT_KEYBOARD, {}};
-    space.ki.wVk = VK_SPACE;
-    SendInput(1, &space, sizeof(space));
+    WindowDriver::holdKey(VK_SPACE);
     ASSERT_TRUE(driver.waitUntil([&] {
         return (SendMessageW(driver.control("cmdStop"), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
     }));
     EXPECT_EQ(driver.pixel({stop.left, stop.top}), GetSysColor(COLOR_3DSHADOW));
     EXPECT_EQ(driver.pixel(inFill(stop)), form::stopIdleLook.background.value);
-    space.ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(1, &space, sizeof(space));
+    WindowDriver::releaseKey(VK_SPACE);
     ASSERT_TRUE(
         driver.waitUntil([&] { return driver.text("cmdStop") == form::stopRunningLook.caption; }));
     EXPECT_EQ(driver.pixel({stop.left, stop.top}), GetSysColor(COLOR_3DLIGHT));

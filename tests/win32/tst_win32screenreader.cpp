@@ -3,6 +3,7 @@
 #include "frmponderivaldescription.h"
 #include "narrator.h"
 #include "widetext.h"
+#include "windowdriver.h"
 
 #include <algorithm>
 #include <array>
@@ -134,15 +135,6 @@ void print(HWND window, std::size_t from, std::size_t to)
     }
 }
 
-void pressSpace()
-{
-    std::array<INPUT, 2> keys{INPUT{INPUT_KEYBOARD, {}}, INPUT{INPUT_KEYBOARD, {}}};
-    keys[0].ki.wVk = VK_SPACE;
-    keys[1].ki.wVk = VK_SPACE;
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys.data(), sizeof(INPUT));
-}
-
 struct Answer
 {
     std::string spoken;
@@ -195,7 +187,7 @@ TEST(ScreenReader, HearsEachRunAndItsAnswerAtAPaceAndNeverAnUnseenField)
     std::vector<std::pair<std::size_t, std::size_t>> runs;
     for (const Answer &answer : firstAnswers) {
         const std::size_t from = heard.size();
-        pressSpace();
+        WindowDriver::pressKey(VK_SPACE);
         ASSERT_TRUE(pumpUntil([&] { return liveTexts(from, heard.size()).size() >= 3; }))
             << "run to " << answer.spoken << " never heard to its end";
         EXPECT_EQ(liveTexts(from, heard.size()),

@@ -2,6 +2,7 @@
 
 #include "eventloop.h"
 #include "frmponderivaldescription.h"
+#include "polling.h"
 #include "widetext.h"
 
 #include <vector>
@@ -82,14 +83,7 @@ void WindowDriver::processEvents(DWORD timeout)
 
 bool WindowDriver::waitUntil(const std::function<bool()> &condition, DWORD timeout)
 {
-    const ULONGLONG deadline = GetTickCount64() + timeout;
-    while (!condition()) {
-        if (GetTickCount64() > deadline) {
-            return false;
-        }
-        processEvents();
-    }
-    return true;
+    return pollUntil(condition, std::chrono::milliseconds(timeout), [this] { processEvents(); });
 }
 
 void WindowDriver::clickOn(HWND control)
@@ -109,6 +103,16 @@ void WindowDriver::pressKey(WORD virtualKey, WORD modifier)
         send({key(modifier), key(virtualKey), key(virtualKey, KEYEVENTF_KEYUP),
               key(modifier, KEYEVENTF_KEYUP)});
     }
+}
+
+void WindowDriver::holdKey(WORD virtualKey)
+{
+    send({key(virtualKey)});
+}
+
+void WindowDriver::releaseKey(WORD virtualKey)
+{
+    send({key(virtualKey, KEYEVENTF_KEYUP)});
 }
 
 void WindowDriver::sendAvantiClick() const

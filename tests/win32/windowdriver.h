@@ -34,6 +34,9 @@ public:
     // Input as a user gives it, to whatever window is in front: this one or another program's.
     static void clickOn(HWND control);
     static void pressKey(WORD key, WORD modifier = 0);
+    // A key held down and let go as two inputs, for what shows while it is down.
+    static void holdKey(WORD key);
+    static void releaseKey(WORD key);
     // What cmdAvanti's click sends its window, for the thousands of steps of a whole search.
     void sendAvantiClick() const;
     // The colour at a point of the client area, once everything is painted.

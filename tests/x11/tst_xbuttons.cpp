@@ -47,7 +47,7 @@ private:
 void tst_XButtons::initTestCase()
 {
     QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"),
-             "runs on an X server, e.g. xvfb-run -a tst_xbuttons");
+             "runs on an X server, e.g. with-xvfb.sh tst_xbuttons");
     QVERIFY2(xdotool({QStringLiteral("version")}), "needs xdotool");
 }
 

@@ -10,14 +10,6 @@
 
 using namespace windowreading;
 
-namespace {
-
-// As the offscreen picture test: font rasterising differs by a shade here and there.
-constexpr int channelTolerance = 24;
-constexpr double differingShareAllowed = 0.002;
-
-} // namespace
-
 // The real program on a real X server, with real input through XTEST and the input focus given
 // as a window manager gives it when a window opens (no window manager runs under bare Xvfb, and
 // none is needed: xdotool sets the focus as one would). Its place, its picture and its keyboard.
@@ -44,7 +36,7 @@ private:
 void tst_XWindow::initTestCase()
 {
     QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"),
-             "runs on an X server, e.g. xvfb-run -a tst_xwindow");
+             "runs on an X server, e.g. with-xvfb.sh tst_xwindow");
     QVERIFY2(xdotool({QStringLiteral("version")}), "needs xdotool");
     QVERIFY(m_folder.isValid());
 }
@@ -106,16 +98,13 @@ void tst_XWindow::matchesGoldenPicture()
 {
     QFETCH(QStringList, arguments);
     STEP(m_driver->open(arguments));
-    const QImage golden = QImage(QStringLiteral(PONDERIVAL_GOLDEN_DIR "/frmponderival.png"))
-                              .convertToFormat(QImage::Format_RGB32);
+    const QImage golden = windowtest::golden();
     QVERIFY(!golden.isNull());
-    const auto allowed =
-        static_cast<qsizetype>(differingShareAllowed * golden.width() * golden.height());
     qsizetype differing = 0;
     const bool matches = waitUntil([&] {
         const QImage shown = m_driver->grab(QRect(QPoint(), golden.size()));
-        differing = differingPixels(shown, golden, channelTolerance);
-        return differing <= allowed;
+        differing = windowtest::differingPixels(shown, golden);
+        return differing <= windowtest::differencesAllowed(golden);
     });
     QVERIFY2(matches, qPrintable(QStringLiteral("%1 pixels differ").arg(differing)));
 }

@@ -1,8 +1,5 @@
 #include "windowreading.h"
 
-#include <algorithm>
-#include <cstdlib>
-
 namespace windowreading {
 
 namespace {
@@ -64,20 +61,6 @@ bool showsText(const QImage &field)
         }
     }
     return dark > 5;
-}
-
-qsizetype differingPixels(const QImage &a, const QImage &b, int channelTolerance)
-{
-    qsizetype differing = 0;
-    for (int y = 0; y < std::min(a.height(), b.height()); ++y) {
-        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            differing += std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                   std::abs(qBlue(p) - qBlue(q))}) > channelTolerance;
-        }
-    }
-    return differing;
 }
 
 QString describe(const QColor &colour)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frmponderivaldescription.h"
+#include "windowpicture.h"
 
 #include <QColor>
 #include <QImage>
@@ -20,19 +21,16 @@ namespace form = ponderival::form;
             form::pixels(place.height)};
 }
 
-[[nodiscard]] inline QColor colourOf(ponderival::Colour colour)
-{
-    return {colour.red(), colour.green(), colour.blue()};
-}
-
 inline constexpr QRect cmdStop = placeOf("cmdStop");
 inline constexpr QRect cmdEsc = placeOf("cmdEsc");
 inline constexpr QRect lblCase = placeOf("lblCase");
 
 // The described colours of the buttons: cmdStop Idle and Running, cmdEsc always.
-inline const QColor idleGreen = colourOf(form::stopIdleLook.background);
-inline const QColor runningPink = colourOf(form::stopRunningLook.background);
-inline const QColor escCyan = colourOf(form::findControl("cmdEsc").value().background);
+inline const QColor idleGreen = windowtest::fromLowByteRed(form::stopIdleLook.background.value);
+inline const QColor runningPink =
+    windowtest::fromLowByteRed(form::stopRunningLook.background.value);
+inline const QColor escCyan =
+    windowtest::fromLowByteRed(form::findControl("cmdEsc").value().background.value);
 
 // The colour at the top middle of a button's face, clear of its edge, focus rectangle and text.
 [[nodiscard]] QColor faceColour(const QImage &button);
@@ -47,8 +45,6 @@ inline const QColor escCyan = colourOf(form::findControl("cmdEsc").value().backg
 [[nodiscard]] bool sunken(const QImage &button);
 // Whether a field shows any text, dark on its light background.
 [[nodiscard]] bool showsText(const QImage &field);
-// How many pixels differ by more than a tolerance in any channel.
-[[nodiscard]] qsizetype differingPixels(const QImage &a, const QImage &b, int channelTolerance);
 [[nodiscard]] QString describe(const QColor &colour);
 
 } // namespace windowreading

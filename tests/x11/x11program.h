@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDeadlineTimer>
+#include "polling.h"
+
 #include <QImage>
 #include <QProcess>
 #include <QRect>
@@ -51,19 +52,10 @@ private:
 // Runs xdotool with the given arguments; returns its output, or nothing when it fails.
 [[nodiscard]] std::optional<QString> xdotool(const QStringList &arguments);
 
-// Generous enough for a sanitizer build on a busy machine; the conditions are met much sooner.
-constexpr int conditionTimeoutMs = 20000;
-
-// Polls a condition until it holds or the time-out passes; true when it held.
+// Polls a condition, running the event loop between looks, until it holds or the time-out
+// passes; true when it held.
 template <typename Condition>
 [[nodiscard]] bool waitUntil(Condition condition, int timeoutMs = conditionTimeoutMs)
 {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!condition()) {
-        if (deadline.hasExpired()) {
-            return false;
-        }
-        QTest::qWait(10);
-    }
-    return true;
+    return pollUntil(condition, std::chrono::milliseconds(timeoutMs), [] { QTest::qWait(10); });
 }

@@ -2,8 +2,10 @@
 
 #include "frmponderival.h"
 #include "frmponderivaldescription.h"
+#include "polling.h"
 #include "qtform.h"
 #include "searchfixtures.h"
+#include "windowpicture.h"
 
 #include <QColor>
 #include <QImage>
@@ -15,7 +17,8 @@
 
 using ponderival::qt::frmPonderival;
 
-// Finding the window's controls by their object names, as a user's tools would.
+// Finding the window's controls by their object names, as a user's tools would; shared by the
+// Qt window's tests and benchmarks.
 namespace windowtest {
 
 template <typename Control = QWidget>
@@ -68,13 +71,6 @@ inline void placeBefore(frmPonderival &window, qint64 n)
 [[nodiscard]] inline QTimer *timer1(const QWidget &window)
 {
     return window.findChild<QTimer *>(QStringLiteral("Timer1"));
-}
-
-// A colour written as the window's description writes it: red in the low byte.
-[[nodiscard]] inline QColor fromLowByteRed(unsigned value)
-{
-    return {static_cast<int>(value & 0xFFU), static_cast<int>((value >> 8U) & 0xFFU),
-            static_cast<int>((value >> 16U) & 0xFFU)};
 }
 
 // The colour shown just inside a control's top-left corner, clear of its text and border.

@@ -1,5 +1,5 @@
 # shellcheck shell=bash
-# Sourced by the resource tests. A test whose tool is missing exits with 77, naming it;
+# Sourced by the shell tests and scripts. A test whose tool is missing exits with 77, naming it;
 # scripts/install-deps.sh test installs every one of them.
 
 require_tool() { # TOOL DEBIAN_PACKAGE
@@ -7,6 +7,16 @@ require_tool() { # TOOL DEBIAN_PACKAGE
         echo "missing tool: $1 is not installed (Debian package $2)" >&2
         exit 77
     fi
+}
+
+# Every wait has a deadline, never a count of tries nor a fixed sleep: a busy machine is slow.
+until_true() { # SECONDS COMMAND...: runs it until it succeeds, or fails once the seconds are spent
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
 }
 
 fail() {

@@ -1,0 +1,20 @@
+"""What the benchmark programs print and how the table takes it: "name=value" lines, medians of
+runs, and where the leg of the search that the tick benchmarks time begins."""
+
+import re
+import statistics
+from pathlib import Path
+
+# lblN as the third solution leaves it, read from the leg's one definition, bench/tickleg.h.
+TICKLEG = Path(__file__).with_name("tickleg.h").read_text(encoding="utf-8")
+LEG_FIRST_N = int(re.search(r"firstN = (\d+);", TICKLEG).group(1))
+
+
+def parse_figures(output):
+    return {key: float(value) for key, value in
+            (line.split("=", 1) for line in output.splitlines() if "=" in line)}
+
+
+def medians(samples):
+    """Each figure's median over the runs, given as one dict of figures a run."""
+    return {key: statistics.median(sample[key] for sample in samples) for key in samples[0]}
