@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -30,6 +32,34 @@ struct Colour
         text += digits[static_cast<std::size_t>(channel) & 0xFU];
     }
     return text;
+}
+
+// How far two colours stand apart, from 1 to 21, as WCAG 2 measures it.
+[[nodiscard]] inline double contrast(Colour a, Colour b)
+{
+    const auto luminance = [](Colour colour) {
+        const auto linear = [](int channel) {
+            const double value = channel / 255.0;
+            return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) +
+               0.0722 * linear(colour.blue());
+    };
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// Text on a fill of the window's own: the desktop's text colour where it stands out at least
+// 4.5:1 (a dark theme's light text does not on the light faces), else black or white.
+[[nodiscard]] inline Colour readableOn(Colour fill, Colour desktopText)
+{
+    constexpr Colour black{0x000000};
+    constexpr Colour white{0xFFFFFF};
+    if (contrast(fill, desktopText) >= 4.5) {
+        return desktopText;
+    }
+    return contrast(fill, black) >= contrast(fill, white) ? black : white;
 }
 
 } // namespace ponderival

@@ -19,6 +19,8 @@ test_packages=(
     # Qt 6.4 runs a program natively on Wayland once qt6-wayland is installed, so the window is
     # tried under weston's headless compositor, with Xwayland beside it and without.
     weston qt6-wayland xwayland
+    # A dark desktop theme for the window to follow: GTK's, through Qt's GTK platform theme.
+    qt6-gtk-platformtheme
 )
 # /usr/bin/wine comes from "wine", the 64-bit Wine itself from "wine64". Wine only recommends the X
 # libraries below but loads them when it runs: Xrender to draw, XRandR and Xinerama for the

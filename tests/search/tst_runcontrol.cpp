@@ -60,31 +60,4 @@ INSTANTIATE_TEST_SUITE_P(cmdStop, Transition,
                                                        "8"}),
                          RowName{});
 
-struct ColourRow
-{
-    std::string_view name;
-    Colour colour;
-    int red, green, blue;
-};
-
-class ColourChannels : public testing::TestWithParam<ColourRow>
-{
-};
-
-// Colours are written as the description writes them, blue in the high byte and red in the low.
-TEST_P(ColourChannels, HasRedInTheLowByte)
-{
-    const ColourRow &row = GetParam();
-    EXPECT_EQ(row.colour.red(), row.red);
-    EXPECT_EQ(row.colour.green(), row.green);
-    EXPECT_EQ(row.colour.blue(), row.blue);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    LightColours, ColourChannels,
-    testing::Values(ColourRow{"light_red", Colour{0xC0C0FF}, 0xFF, 0xC0, 0xC0},
-                    ColourRow{"light_green", Colour{0xC0FFC0}, 0xC0, 0xFF, 0xC0},
-                    ColourRow{"light_cyan", Colour{0xFFFFC0}, 0xC0, 0xFF, 0xFF}),
-    RowName{});
-
 } // namespace

@@ -89,6 +89,53 @@ def check_look(picture, d, stop_face, focused):
                      name == focused)
 
 
+def contrast(a, b):
+    """How far two colours ("#rrggbb") stand apart, from 1 to 21, as WCAG 2 measures it."""
+    def luminance(colour):
+        channels = [int(colour[i:i + 2], 16) / 255 for i in (1, 3, 5)]
+        red, green, blue = [c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+                            for c in channels]
+        return 0.2126 * red + 0.7152 * green + 0.0722 * blue
+    light, dark = sorted((luminance(a), luminance(b)), reverse=True)
+    return (light + 0.05) / (dark + 0.05)
+
+
+def check_colours(url, d):
+    """In a dark colour scheme and in forced colours the window's face and texts are the
+    browser's own, while the fields and the buttons keep their fills, with texts that stand out on
+    them at least 4.5:1. Each in a Chromium of its own: one that has left forced colours may still
+    show them."""
+    for feature, value in (("prefers-color-scheme", "dark"), ("forced-colors", "active")):
+        with Chromium() as page:
+            page.viewport(*VIEWPORT)
+            page.open(url)
+            page.cdp("Emulation.setEmulatedMedia", features=[{"name": feature, "value": value}])
+            check_colours_shown(page, d, f"{feature}: {value}")
+
+
+def check_colours_shown(page, d, what):
+    """The window's face and heading in the browser's colours, the fills in their own."""
+    face, text = page.js("""const hex = (c) => '#' + c.match(/[0-9]+/g).slice(0, 3)
+            .map(n => Number(n).toString(16).padStart(2, '0')).join('');
+        const style = getComputedStyle(document.querySelector('main'));
+        return [hex(style.backgroundColor), hex(style.color)];""")
+    picture = page.screenshot()
+    expect([face != d["dialogFace"], picture.at(2, 2)], [True, face], f"the face, {what}")
+    heading = d.controls["Label1"]
+    inks = {picture.at(x, y) for x in range(heading["left"], heading["left"] + heading["width"])
+            for y in range(heading["top"], heading["top"] + heading["height"])}
+    expect(text in inks, True, f"the heading drawn in {text}, {what}: {sorted(inks)}")
+    for name in ("lblCivico", "cmdStop", "cmdEsc"):
+        c = d.controls[name]
+        fill = d["stopLooks"]["idle"]["face"] if name == "cmdStop" else c["background"]
+        middle = c["top"] + c["height"] // 2
+        expect(picture.at(c["left"] + 2, middle), fill, f"{name}'s fill, {what}")
+        # Inside the focus rectangle, across the text.
+        best = max(contrast(picture.at(x, middle), fill)
+                   for x in range(c["left"] + 6, c["left"] + c["width"] - 6))
+        expect(best >= 4.5, True, f"{name}'s text against its fill, {what}: {best:.2f}")
+
+
 def check_keyboard(page, d):
     """Tab and Right or Down go to the next button, Shift+Tab and Left or Up to the one before,
     round the two; Esc presses nothing. From no button, Tab goes to the first of the table's tab
@@ -322,6 +369,7 @@ def main(argv):
             check_overflow(page, d, test_server.url, faces)
         if isinstance(page, Chromium):
             check_sharpness(server.url, d)
+            check_colours(server.url, d)
     faces.check(site)
     print(f"PASS: the page in {engine}: look, keyboard, first three answers, end, report, faces")
     return 0

@@ -1,7 +1,11 @@
 #include "frmponderivaldescription.h"
 #include "windowdriver.h"
 
+#include <algorithm>
+#include <array>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 
 namespace form = ponderival::form;
@@ -108,4 +112,35 @@ TEST(ShapeLook, OnePixelOutlineInWindowTextColour)
     EXPECT_EQ(driver.pixel({shape.left + 1, 150}), face);
     EXPECT_EQ(driver.pixel({shape.right - 2, 150}), face);
     EXPECT_EQ(driver.pixel({150, shape.bottom - 2}), face);
+}
+
+// Under a high-contrast scheme the face, the outline and the window's own texts take the system's
+// colours; the fields and the buttons keep their fills, their texts drawn to stand out on them.
+TEST(HighContrast, FacesAndTextsAreTheSystemsTheFillsStayReadable)
+{
+    const std::array<int, 3> elements{COLOR_BTNFACE, COLOR_WINDOWTEXT, COLOR_BTNTEXT};
+    const std::array<COLORREF, 3> scheme{RGB(0, 0, 0), RGB(255, 255, 255), RGB(255, 255, 255)};
+    std::array<COLORREF, 3> kept{};
+    std::transform(elements.begin(), elements.end(), kept.begin(), GetSysColor);
+    ASSERT_TRUE(SetSysColors(3, elements.data(), scheme.data()));
+    const std::unique_ptr<void, std::function<void(void *)>> restore(
+        &kept, [&](void *) { SetSysColors(3, elements.data(), kept.data()); });
+    WindowDriver driver;
+    const auto drawnOnRow = [&](const char *name, COLORREF ink) {
+        const RECT place = driver.place(name);
+        for (int x = place.left + 6; x < place.right - 6; ++x) {
+            if (driver.pixel({x, (place.top + place.bottom) / 2}) == ink) {
+                return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_EQ(driver.pixel(inFill(driver.place("Label1"))), scheme.at(0));
+    EXPECT_TRUE(drawnOnRow("Label1", scheme.at(1))) << "the heading in the window text's colour";
+    for (const char *name : {"lblCivico", "cmdStop"}) {
+        EXPECT_EQ(driver.pixel(inFill(driver.place(name))),
+                  form::findControl(name)->background.value)
+            << name;
+        EXPECT_TRUE(drawnOnRow(name, RGB(0, 0, 0))) << name << "'s text in black on its fill";
+    }
 }

@@ -1,7 +1,10 @@
+#include "colour.h"
 #include "windowdriver.h"
 #include "windowreading.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +30,7 @@ private slots:
     void matchesGoldenPicture();
     void keyboardRightAfterOpening();
     void arrowKeysStayOnButtons();
+    void followsADarkDesktopTheme();
 
 private:
     std::unique_ptr<WindowDriver> m_driver;
@@ -159,6 +163,42 @@ int main(int argc, char *argv[])
     QGuiApplication application(argc, argv);
     tst_XWindow test;
     return QTest::qExec(&test, argc, argv);
+}
+
+// Under a dark desktop theme (GTK's Adwaita dark, through Qt's GTK platform theme) the window's
+// face and its texts are the theme's; the fields and the buttons keep their own faces, and every
+// text stands out at least 4.5:1 on what it is drawn on.
+void tst_XWindow::followsADarkDesktopTheme()
+{
+    QVERIFY2(QFile::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                           QStringLiteral("/platformthemes/libqgtk3.so")),
+             "needs qt6-gtk-platformtheme");
+    QProcessEnvironment dark;
+    dark.insert(QStringLiteral("QT_QPA_PLATFORMTHEME"), QStringLiteral("gtk3"));
+    dark.insert(QStringLiteral("GTK_THEME"), QStringLiteral("Adwaita:dark"));
+    STEP(m_driver->open({}, dark));
+    STEP(m_driver->expectFace(cmdStop, idleGreen, QStringLiteral("dark theme")));
+    const QImage shown = m_driver->grab(QRect(QPoint(), m_driver->program().geometry().size()));
+    const auto colour = [&](int x, int y) {
+        const QColor pixel = shown.pixelColor(x, y);
+        return ponderival::Colour{
+            static_cast<std::uint32_t>(pixel.red() | pixel.green() << 8 | pixel.blue() << 16)};
+    };
+    const ponderival::Colour face = colour(2, 2);
+    QVERIFY2(contrast(face, ponderival::Colour{0xFFFFFF}) > contrast(face, ponderival::Colour{}),
+             qPrintable(QStringLiteral("a light face, %1").arg(QString::number(face.value, 16))));
+    const QColor civico =
+        windowtest::fromLowByteRed(form::findControl("lblCivico")->background.value);
+    QCOMPARE(shown.pixelColor(placeOf("lblCivico").topLeft() + QPoint(2, 2)), civico);
+    for (const char *name : {"Label1", "lblCivico", "cmdStop"}) {
+        const QRect place = placeOf(name);
+        const ponderival::Colour fill = colour(place.left() + 2, place.center().y());
+        double best = 0;
+        for (int x = place.left() + 6; x < place.right() - 6; ++x) {
+            best = std::max(best, contrast(colour(x, place.center().y()), fill));
+        }
+        QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1: %2").arg(name).arg(best)));
+    }
 }
 
 #include "tst_xwindow.moc"

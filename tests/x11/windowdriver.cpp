@@ -15,9 +15,9 @@ WindowDriver::~WindowDriver()
     }
 }
 
-void WindowDriver::open(const QStringList &arguments)
+void WindowDriver::open(const QStringList &arguments, const QProcessEnvironment &extra)
 {
-    const QString failure = m_program.start(arguments);
+    const QString failure = m_program.start(arguments, extra);
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY(m_program.giveFocus());
     waitForFocus(cmdStop);

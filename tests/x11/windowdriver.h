@@ -31,7 +31,7 @@ public:
     WindowDriver(WindowDriver &&) = delete;
     WindowDriver &operator=(WindowDriver &&) = delete;
 
-    void open(const QStringList &arguments = {});
+    void open(const QStringList &arguments = {}, const QProcessEnvironment &extra = {});
     [[nodiscard]] X11Program &program() { return m_program; }
     [[nodiscard]] QImage grab(const QRect &area) const { return m_program.grab(area); }
 

@@ -59,10 +59,11 @@ X11Program::~X11Program()
     stop();
 }
 
-QString X11Program::start(const QStringList &arguments)
+QString X11Program::start(const QStringList &arguments, const QProcessEnvironment &extra)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(extra);
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(QStringLiteral("dbus-run-session"),

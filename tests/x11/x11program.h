@@ -23,9 +23,11 @@ public:
     X11Program(X11Program &&) = delete;
     X11Program &operator=(X11Program &&) = delete;
 
-    // Starts the program with a session bus of its own and waits for its window to be mapped.
-    // Returns an empty text on success, else what went wrong.
-    [[nodiscard]] QString start(const QStringList &arguments = {});
+    // Starts the program with a session bus of its own, and these variables beside the test's
+    // own, and waits for its window to be mapped. Returns an empty text on success, else what
+    // went wrong.
+    [[nodiscard]] QString start(const QStringList &arguments = {},
+                                const QProcessEnvironment &extra = {});
     [[nodiscard]] bool isRunning() const;
     [[nodiscard]] QString window() const { return m_window; }
     // The window's place on the screen, as the X server has it.

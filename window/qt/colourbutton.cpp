@@ -68,7 +68,8 @@ void ColourButton::paintEvent(QPaintEvent * /*event*/)
     }
     // A pressed caption moves down and right by a pixel, as if pushed into the face.
     const QRect face = outer.adjusted(3, 3, -3, -3).translated(sunken ? QPoint(1, 1) : QPoint());
-    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.setPen(toQColor(
+        readableOn(toColour(m_backgroundColour), toColour(palette().color(QPalette::ButtonText)))));
     painter.drawText(face, Qt::AlignCenter, text());
     if (hasFocus()) {
         drawFocusRectangle(painter, outer.adjusted(3, 3, -3, -3), m_backgroundColour);

@@ -47,6 +47,9 @@ QLabel *makeLabel(form::ControlId id, QWidget &window)
     if (control.fill == form::Fill::Colour) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::Window, toQColor(control.background));
+        palette.setColor(QPalette::WindowText,
+                         toQColor(readableOn(control.background,
+                                             toColour(palette.color(QPalette::WindowText)))));
         label->setPalette(palette);
     }
     return label;

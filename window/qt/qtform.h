@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 
+#include <cstdint>
 #include <string_view>
 
 // The window's description in Qt's terms: places in pixels at 96 dpi (Qt scales them to the
@@ -22,6 +23,13 @@ namespace ponderival::qt {
 [[nodiscard]] inline QColor toQColor(Colour colour)
 {
     return {colour.red(), colour.green(), colour.blue()};
+}
+
+[[nodiscard]] inline Colour toColour(const QColor &colour)
+{
+    return Colour{static_cast<std::uint32_t>(colour.red()) |
+                  static_cast<std::uint32_t>(colour.green()) << 8U |
+                  static_cast<std::uint32_t>(colour.blue()) << 16U};
 }
 
 [[nodiscard]] inline QRect toQRect(const form::Twips &place)

@@ -8,8 +8,6 @@
 #include <QFont>
 #include <QIcon>
 #include <QLocale>
-#include <QPalette>
-#include <QStyle>
 
 #include <cstdio>
 #include <cstdlib>
@@ -31,21 +29,6 @@ void reportFatalAndExit(QtMsgType type, const QMessageLogContext &context, const
         std::fputs("Ponderival: impossibile aprire la finestra.\n", stderr);
         std::_Exit(EXIT_FAILURE);
     }
-}
-
-// The dialog face and text colours of the desktop the window was described for, whatever the
-// Linux desktop's theme.
-QPalette describedPalette(QPalette palette)
-{
-    const QColor face = qt::toQColor(form::dialogFace);
-    const QColor text = qt::toQColor(form::windowText);
-    palette.setColor(QPalette::Window, face);
-    palette.setColor(QPalette::Button, face);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::ButtonText, text);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::Base, qt::toQColor(form::white));
-    return palette;
 }
 
 // Every size the window library carries. Qt decodes each file as it is added.
@@ -122,8 +105,8 @@ void configureApplication()
     }
     QApplication::setFont(qt::toQFont(form::windowFont));
 
-    const QStyle *style = QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setPalette(describedPalette(style->standardPalette()));
+    // The same style on every desktop; the colours stay the desktop theme's.
+    QApplication::setStyle(QStringLiteral("Fusion"));
 }
 
 } // namespace ponderival

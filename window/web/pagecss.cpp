@@ -67,10 +67,23 @@ void writeFontFaces(std::ostringstream &css, Page kind)
     }
 }
 
+// The desktop's own face and text colours where its theme is dark; where it is light, those of the
+// desktop the window was described for (a light browser's ButtonFace is a shade off them). Forced
+// colours replace both, and the browser does that by itself.
+void writeColours(std::ostringstream &css)
+{
+    css << ":root{color-scheme:light dark;--window-face:" << hexText(form::dialogFace)
+        << ";--window-text:" << hexText(form::windowText)
+        << ";--window-focus:" << hexText(focusColour(form::dialogFace))
+        << "}\n@media (prefers-color-scheme:dark){:root{--window-face:ButtonFace;"
+        << "--window-text:ButtonText;--window-focus:ButtonText}}\n";
+}
+
 void writePage(std::ostringstream &css)
 {
-    const std::string face = hexText(form::dialogFace);
-    const std::string text = hexText(form::windowText);
+    const std::string face = "var(--window-face)";
+    const std::string text = "var(--window-text)";
+    writeColours(css);
     // A tap is a click at once: no double tap zooms.
     css << "html{height:100%;background:" << hexText(page::backdrop)
         << ";touch-action:manipulation}\nbody{margin:0;min-height:100%;display:grid;"
@@ -97,9 +110,8 @@ void writeButtons(std::ostringstream &css)
     const auto inner = [&](Colour topLeft, Colour bottomRight) {
         return "inset -1px -1px " + hexText(bottomRight) + ",inset 1px 1px " + hexText(topLeft);
     };
-    css << "button{appearance:none;color:" << hexText(form::windowText)
-        << ";--face:" << hexText(form::dialogFace)
-        << ";--focus:" << hexText(focusColour(form::dialogFace))
+    css << "button{appearance:none;color:var(--window-text);--face:var(--window-face)"
+        << ";--focus:var(--window-focus)"
         << ";background:var(--face);border:1px solid;border-radius:0;padding:0;border-color:"
         << edge(edges.highlight, edges.darkShadow)
         << ";box-shadow:" << inner(edges.light, edges.shadow) << ";outline:0}\n"
@@ -115,14 +127,20 @@ void writeControl(std::ostringstream &css, const Control &control)
         << ";width:" << px(place.width) << ";height:" << px(place.height) << ";"
         << cssFont(control.font) << (control.wordWrap ? ";white-space:normal" : "");
     if (control.kind == form::ControlKind::Shape) {
-        css << ";border:1px solid " << hexText(form::windowText);
+        css << ";border:1px solid var(--window-text)";
     }
-    const bool coloured = control.fill == form::Fill::Colour;
-    if (coloured || control.fill == form::Fill::WindowFace) {
-        const Colour fill = coloured ? control.background : form::dialogFace;
+    if (control.fill == form::Fill::WindowFace) {
+        css << ";background:var(--window-face)";
+    }
+    // A fill of the window's own keeps its colour in every theme, forced colours included, and its
+    // text stands out on it.
+    if (control.fill == form::Fill::Colour) {
+        const Colour fill = control.background;
         css << (control.kind == form::ControlKind::Button
                     ? ";--face:" + hexText(fill) + ";--focus:" + hexText(focusColour(fill))
-                    : ";background:" + hexText(fill));
+                    : ";background:" + hexText(fill))
+            << ";color:" << hexText(readableOn(fill, form::windowText))
+            << ";forced-color-adjust:none";
     }
     css << "}\n";
 }
@@ -134,7 +152,7 @@ void writeBoxes(std::ostringstream &css)
     const form::Edges &edges = form::buttonEdges;
     css << "[role=alertdialog]{box-sizing:border-box;padding:0;min-width:240px;border:1px solid;"
         << "border-color:" << edge(edges.highlight, edges.darkShadow)
-        << ";background:" << hexText(form::dialogFace) << ";color:" << hexText(form::windowText)
+        << ";background:var(--window-face);color:var(--window-text)"
         << "}\ndialog::backdrop{background:none}\n"
         << "[role=alertdialog] h1{margin:0;padding:4px 8px;border-bottom:1px solid "
         << hexText(edges.shadow) << "}\n[role=alertdialog] p{margin:16px;white-space:pre-line}\n"

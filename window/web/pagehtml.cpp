@@ -68,7 +68,7 @@ void writeHead(std::ostringstream &out, Page kind)
         << "<meta charset=\"utf-8\">\n<meta http-equiv=\"Content-Security-Policy\" content=\""
         << (kind == Page::Single ? singlePolicy : servedPolicy) << "\">\n"
         << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-        << "<meta name=\"color-scheme\" content=\"light\">\n"
+        << "<meta name=\"color-scheme\" content=\"light dark\">\n"
         << "<title>" << html(form::window.accessibleName) << "</title>\n";
     // The page's script first: no style sheet it would wait for delays the rest of the page.
     out << R"(<script data-ids=")" << html(form::pageIdsJson()) << R"(" data-status-slots=")"

@@ -139,9 +139,12 @@ void FormControls::setFonts(UINT dpi)
 
 HBRUSH FormControls::labelFill(form::ControlId label, HDC context) const
 {
-    SetTextColor(context, GetSysColor(COLOR_WINDOWTEXT));
+    const Colour text{GetSysColor(COLOR_WINDOWTEXT)};
+    SetTextColor(context, text.value);
     if (label.control().fill == form::Fill::Colour) {
-        SetBkColor(context, label.control().background.value);
+        const Colour background = label.control().background;
+        SetTextColor(context, readableOn(background, text).value);
+        SetBkColor(context, background.value);
         return fill(label);
     }
     // Transparent labels lie on the window's face alone, so they are filled with it.

@@ -27,7 +27,10 @@ void drawColourButton(const DRAWITEMSTRUCT &item, HBRUSH fill, UINT dpi)
     const SelectedObject font(
         item.hDC, reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
+    LOGBRUSH face{};
+    GetObjectW(fill, sizeof(face), &face);
+    SetTextColor(item.hDC,
+                 readableOn(Colour{face.lbColor}, Colour{GetSysColor(COLOR_BTNTEXT)}).value);
     DrawTextW(item.hDC, windowText(item.hwndItem).c_str(), -1, &captionArea,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     if ((item.itemState & ODS_FOCUS) != 0) {
