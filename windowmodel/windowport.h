@@ -18,6 +18,12 @@ struct Announcement
     std::string message;
     std::string followUp;
 
+    // Both in one text, for a window that hands a screen reader one text at a time.
+    [[nodiscard]] std::string text() const
+    {
+        return followUp.empty() ? message : message + ". " + followUp;
+    }
+
     friend bool operator==(const Announcement &, const Announcement &) = default;
 };
 

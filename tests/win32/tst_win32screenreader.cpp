@@ -188,10 +188,11 @@ TEST(ScreenReader, HearsEachRunAndItsAnswerAtAPaceAndNeverAnUnseenField)
     for (const Answer &answer : firstAnswers) {
         const std::size_t from = heard.size();
         WindowDriver::pressKey(VK_SPACE);
-        ASSERT_TRUE(pumpUntil([&] { return liveTexts(from, heard.size()).size() >= 3; }))
+        ASSERT_TRUE(pumpUntil([&] { return liveTexts(from, heard.size()).size() >= 2; }))
             << "run to " << answer.spoken << " never heard to its end";
+        // The answer and the caption it leaves are one change of one live region, in that order.
         EXPECT_EQ(liveTexts(from, heard.size()),
-                  (std::vector<std::string>{running, answer.spoken, idle}));
+                  (std::vector<std::string>{running, answer.spoken + ". " + idle}));
         expectNamedAtAnswer(window, from, heard.size(), answer);
         runs.emplace_back(from, heard.size());
     }
@@ -217,10 +218,11 @@ TEST(ScreenReader, HearsEachRunAndItsAnswerAtAPaceAndNeverAnUnseenField)
                 answer - start - 1, seconds, rate);
     EXPECT_LE(rate, 10.5);
 
-    EXPECT_EQ(liveTexts(0, heard.size()).size(), 3 * firstAnswers.size()) << "nothing else said";
+    EXPECT_EQ(liveTexts(0, heard.size()).size(), 2 * firstAnswers.size()) << "nothing else said";
     // Once the window is up, every event comes from a control that speaks: never from an unseen
     // field. No event's object, from the window's making on, has an unseen field's name.
-    const std::set<std::string> speakers{"status", "lblTot", "lblCivico", "lblCase", "cmdStop"};
+    const std::set<std::string> speakers{"status",  "lblTot",  "lblCivico",
+                                         "lblCase", "cmdStop", "window"};
     for (std::size_t index = runs.front().first; index < heard.size(); ++index) {
         EXPECT_TRUE(speakers.contains(sourceOf(window, heard.at(index).control)))
             << eventName(heard.at(index).event) << " from "
@@ -232,6 +234,11 @@ TEST(ScreenReader, HearsEachRunAndItsAnswerAtAPaceAndNeverAnUnseenField)
             EXPECT_EQ(each.name.find(name), std::string::npos) << each.name;
         }
     }
+    // The window is named as it opens: after the puzzle where Windows takes annotations (Wine
+    // takes none and reads its caption).
+    EXPECT_TRUE(std::any_of(heard.begin(), heard.end(), [&](const Heard &each) {
+        return each.event == EVENT_OBJECT_NAMECHANGE && each.control == window;
+    }));
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.waitForExit(), 0U);
 }

@@ -115,9 +115,12 @@
   const waiting = [];
   const run = (event) => (search ? event(search) : waiting.push(event));
   document.addEventListener("click", (event) => {
-    const control = event.target.closest("main button")?.dataset.control;
-    if (control !== undefined) {
-      run((module) => module._ponderivalClick(Number(control)));
+    const button = event.target.closest("main button");
+    if (button) {
+      // Safari and Firefox on macOS leave the focus where it was, and the next Space would
+      // press the other button: a clicked button takes the focus, as in a window of its own.
+      button.focus();
+      run((module) => module._ponderivalClick(Number(button.dataset.control)));
     }
   });
   document.addEventListener("keydown", moveFocus);

@@ -165,6 +165,8 @@ LRESULT frmPonderival::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
     case WM_TIMER:
         KillTimer(hwnd, connectScreenReader);
         m_screenReader.connect();
+        // Named after the puzzle, as in the other windows; its caption stays the described one.
+        m_screenReader.nameWindow(hwnd, form::window.accessibleName);
         m_model.windowOpened();
         return 0;
     case WM_DPICHANGED:

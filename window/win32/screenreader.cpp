@@ -16,11 +16,24 @@ constexpr LONG assertive = 2;
 constexpr DWORD liveRegionChanged = 0x8019;
 constexpr auto clientObject = static_cast<DWORD>(OBJID_CLIENT);
 
+namespace {
+
+template <typename Function> Function *comFunction(HMODULE ole32, const char *name)
+{
+    const FARPROC address = ole32 != nullptr ? GetProcAddress(ole32, name) : nullptr;
+    return reinterpret_cast<Function *>(reinterpret_cast<void *>(address));
+}
+
+} // namespace
+
 ScreenReader::~ScreenReader()
 {
     m_services.reset();
     if (SUCCEEDED(m_apartment)) {
-        CoUninitialize();
+        comFunction<decltype(CoUninitialize)>(m_ole32, "CoUninitialize")();
+    }
+    if (m_ole32 != nullptr) {
+        FreeLibrary(m_ole32);
     }
 }
 
@@ -36,13 +49,19 @@ void ScreenReader::create(HWND window, int firstId)
 }
 
 // COM and the annotations take a moment to load (15 ms under Wine), so they come once the window
-// is on the screen.
+// is on the screen; a program that imported ole32 would load it, and all it needs, before then.
 void ScreenReader::connect()
 {
-    m_apartment = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    m_ole32 = LoadLibraryW(L"ole32.dll");
+    const auto initialize = comFunction<decltype(CoInitializeEx)>(m_ole32, "CoInitializeEx");
+    const auto create = comFunction<decltype(CoCreateInstance)>(m_ole32, "CoCreateInstance");
+    if (initialize == nullptr || create == nullptr) {
+        return;
+    }
+    m_apartment = initialize(nullptr, COINIT_APARTMENTTHREADED);
     IAccPropServices *services = nullptr;
-    check(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                           IID_IAccPropServices, reinterpret_cast<void **>(&services)));
+    check(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                 reinterpret_cast<void **>(&services)));
     m_services.reset(services);
     VARIANT setting{};
     setting.vt = VT_I4;
@@ -51,49 +70,44 @@ void ScreenReader::connect()
         if (m_services && status != nullptr) {
             check(m_services->SetHwndProp(status, clientObject, CHILDID_SELF, liveSettingProperty,
                                           setting));
-            m_annotated.emplace_back(status, &liveSettingProperty);
+            m_annotated.emplace_back(status, clientObject, &liveSettingProperty);
         }
     }
 }
 
 void ScreenReader::release()
 {
-    for (const auto &[control, property] : m_annotated) {
-        check(m_services->ClearHwndProps(control, clientObject, CHILDID_SELF, property, 1));
+    for (const auto &[control, object, property] : m_annotated) {
+        check(m_services->ClearHwndProps(control, object, CHILDID_SELF, property, 1));
     }
     m_annotated.clear();
 }
 
+// One change of one live region, so that the answer is never heard after its caption.
 void ScreenReader::say(const Announcement &announcement)
 {
-    const auto sayNext = [this](const std::string &message) {
-        const HWND status = m_status.at(m_next);
-        m_next = (m_next + 1) % statusSlots;
-        SetWindowTextW(status, toWide(message).c_str());
-        NotifyWinEvent(liveRegionChanged, status, OBJID_CLIENT, CHILDID_SELF);
-    };
-    sayNext(announcement.message);
-    if (!announcement.followUp.empty()) {
-        sayNext(announcement.followUp);
-    }
+    const HWND status = m_status.at(m_next);
+    m_next = (m_next + 1) % statusSlots;
+    SetWindowTextW(status, toWide(announcement.text()).c_str());
+    NotifyWinEvent(liveRegionChanged, status, OBJID_CLIENT, CHILDID_SELF);
 }
 
 // An empty text gives the control back the property it has of its own. Where there is no
 // annotation, the event still tells a screen reader to read the control's own name again.
 void ScreenReader::annotate(HWND control, const MSAAPROPID &property, DWORD changed,
-                            std::string_view text)
+                            std::string_view text, LONG object)
 {
+    const auto id = static_cast<DWORD>(object);
     if (m_services) {
-        check(text.empty()
-                  ? m_services->ClearHwndProps(control, clientObject, CHILDID_SELF, &property, 1)
-                  : m_services->SetHwndPropStr(control, clientObject, CHILDID_SELF, property,
-                                               toWide(text).c_str()));
-        const std::pair<HWND, const MSAAPROPID *> annotation{control, &property};
+        check(text.empty() ? m_services->ClearHwndProps(control, id, CHILDID_SELF, &property, 1)
+                           : m_services->SetHwndPropStr(control, id, CHILDID_SELF, property,
+                                                        toWide(text).c_str()));
+        const Annotation annotation{control, id, &property};
         if (std::find(m_annotated.begin(), m_annotated.end(), annotation) == m_annotated.end()) {
             m_annotated.push_back(annotation);
         }
     }
-    NotifyWinEvent(changed, control, OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(changed, control, object, CHILDID_SELF);
 }
 
 // Wine has no annotations (E_NOTIMPL): the controls then keep what they say of themselves. Any

@@ -8,7 +8,7 @@
 #include <memory>
 #include <oleacc.h>
 #include <string_view>
-#include <utility>
+#include <tuple>
 #include <vector>
 #include <windows.h>
 
@@ -45,6 +45,12 @@ public:
     {
         annotate(control, PROPID_ACC_DESCRIPTION, EVENT_OBJECT_DESCRIPTIONCHANGE, description);
     }
+    // The window as a screen reader names it on opening, whether it asks the window or its client.
+    void nameWindow(HWND window, std::string_view name)
+    {
+        annotate(window, PROPID_ACC_NAME, EVENT_OBJECT_NAMECHANGE, name, OBJID_WINDOW);
+        setName(window, name);
+    }
 
     [[nodiscard]] bool connected() const { return m_services != nullptr; }
     // The first failure that no missing part of the system explains, or S_OK: a fault of ours.
@@ -56,15 +62,19 @@ private:
         void operator()(IUnknown *object) const { object->Release(); }
     };
 
-    void annotate(HWND control, const MSAAPROPID &property, DWORD changed, std::string_view text);
+    using Annotation = std::tuple<HWND, DWORD, const MSAAPROPID *>;
+
+    void annotate(HWND control, const MSAAPROPID &property, DWORD changed, std::string_view text,
+                  LONG object = OBJID_CLIENT);
     void check(HRESULT result);
 
     // COM for this thread, taken while the window lives; given back after the services.
+    HMODULE m_ole32 = nullptr;
     HRESULT m_apartment = CO_E_NOTINITIALIZED;
     std::unique_ptr<IAccPropServices, Release> m_services;
     std::array<HWND, statusSlots> m_status{};
     std::size_t m_next = 0;
-    std::vector<std::pair<HWND, const MSAAPROPID *>> m_annotated;
+    std::vector<Annotation> m_annotated;
     HRESULT m_fault = S_OK;
 };
 
