@@ -13,9 +13,9 @@ using ponderival::qt::frmPonderival;
 namespace form = ponderival::form;
 
 // Start-up to the first painted frame and peak memory, for the program's window ("window"), a bare
-// Qt window of the same size ("bare"), or a bare window showing one line of text ("text"): any
-// text brings in fontconfig and the font files, which a bare window never touches. The driver
-// passes its clock at launch in PONDERIVAL_LAUNCH_NS (nanoseconds since the epoch).
+// Qt window of the same size ("bare"), or a bare window that draws what the program's window
+// shows, its texts in their places and fonts, with nothing else of it ("text"). The driver passes
+// its clock at launch in PONDERIVAL_LAUNCH_NS (nanoseconds since the epoch).
 namespace {
 
 class FirstPaint : public QObject
@@ -43,6 +43,21 @@ private:
     bool m_seen = false;
 };
 
+// The same visible work as the window: each text in its place, in the same font files.
+void showTexts(QWidget &window)
+{
+    for (const form::Control &control : form::controls) {
+        if (control.visible && !control.text.empty()) {
+            auto *label = new QLabel(ponderival::qt::toQString(control.text), &window);
+            label->setGeometry(ponderival::qt::toQRect(control.place));
+            label->setWordWrap(control.wordWrap);
+            QFont font = ponderival::qt::toQFont(control.font);
+            font.setFamily(ponderival::qt::toQString(form::faceOf(control.font).substitute));
+            label->setFont(font);
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -58,7 +73,7 @@ int main(int argc, char *argv[])
         window = std::make_unique<QWidget>();
         window->setFixedSize(form::pixels(form::window.width), form::pixels(form::window.height));
         if (mode == "text") {
-            new QLabel(ponderival::qt::toQString(form::title), window.get());
+            showTexts(*window);
         }
     } else {
         ponderival::configureApplication();

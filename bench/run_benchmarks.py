@@ -146,13 +146,14 @@ def measure(bench, runs):
 
     start_runs = max(runs * 5, 15)
     window, bare, text = startups(bench, start_runs, ("window", "bare", "text"), offscreen)
+    # Against a bare window that draws the same texts in the same fonts: what the window costs
+    # beyond what it shows.
     for key, label in (("first_paint_ms", "start-up to first frame (ms)"),
                        ("peak_rss_mib", "peak resident memory (MiB)")):
-        ratio = window[key] / bare[key]
-        row(label, f"{window[key]:.1f}",
-            f"{bare[key]:.1f} / {text[key]:.1f}",
-            f"bare / bare + text ({ratio:.2f}x / {window[key] / text[key]:.2f}x)",
-            "<= 1.2x bare", ratio <= 1.2)
+        ratio = window[key] / text[key]
+        row(label, f"{window[key]:.1f}", f"{text[key]:.1f} / {bare[key]:.1f}",
+            f"bare window with its texts / bare ({ratio:.2f}x / {window[key] / bare[key]:.2f}x)",
+            "<= 1.1x with its texts", ratio <= 1.1)
 
     memory = parse_figures(run(bench, "bench_memory", env=offscreen, timeout=900))
     growth = memory["rss_after_mib"] - memory["rss_before_mib"]

@@ -73,11 +73,12 @@ def windows_rows(build, runs, start_runs, qt_events=None):
                      "yes" if met else "NO"))
 
     start, bare_start = figures["program startup"], figures["bare startup"]
-    for key, label in (("first_paint_ms", "start-up to first paint (ms)"),
-                       ("peak_working_set_mib", "peak working set (MiB)")):
+    for key, label, most in (("first_paint_ms", "start-up to first paint (ms)", 1.1),
+                             ("peak_working_set_mib", "peak working set (MiB)", 1.2)):
         ratio = start[key] / bare_start[key]
         row(label, f"{start[key]:.1f}", f"{bare_start[key]:.1f}",
-            f"bare Windows window ({ratio:.2f}x)", "<= 1.2x bare", ratio <= 1.2)
+            f"bare Windows window with its texts ({ratio:.2f}x)", f"<= {most}x bare",
+            ratio <= most)
     ticks, bare_ticks = figures["program ticks"], figures["bare ticks"]
     rate = ticks["tick_rate_percent"]
     row("tick rate (% of 100/s)", f"{rate:.2f}", f"{bare_ticks['tick_rate_percent']:.2f}",

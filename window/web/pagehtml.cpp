@@ -43,8 +43,8 @@ std::string html(std::string_view text)
 }
 
 // The served page names its files but for its script, inline so that the window takes clicks and
-// keys from its first paint; the single page carries them all. A page from disk can use neither a
-// manifest nor a service worker.
+// keys from its first paint; its search is fetched meanwhile and run once the window shows. The
+// single page carries them all. A page from disk can use neither a manifest nor a service worker.
 void writeFiles(std::ostringstream &out, Page kind)
 {
     const std::string icon = iconFile(webIconSizes.front());
@@ -52,7 +52,7 @@ void writeFiles(std::ostringstream &out, Page kind)
         out << R"(<link rel="manifest" href=")" << manifestFile << "\">\n"
             << R"(<link rel="icon" href=")" << icon << "\">\n"
             << R"(<link rel="stylesheet" href=")" << styleSheet << "\">\n"
-            << R"(<script src=")" << moduleName << ".js\" defer></script>\n";
+            << R"(<link rel="preload" as="script" href=")" << moduleName << ".js\">\n";
         return;
     }
     out << R"(<link rel="icon" href="@@data:image/png:)" << icon << "@@\">\n"
@@ -72,7 +72,11 @@ void writeHead(std::ostringstream &out, Page kind)
         << "<title>" << html(form::window.accessibleName) << "</title>\n";
     // The page's script first: no style sheet it would wait for delays the rest of the page.
     out << R"(<script data-ids=")" << html(form::pageIdsJson()) << R"(" data-status-slots=")"
-        << statusSlots << "\">@@script:ponderival.js@@</script>\n";
+        << statusSlots << '"';
+    if (kind == Page::Served) {
+        out << R"( data-module=")" << moduleName << ".js\"";
+    }
+    out << ">@@script:ponderival.js@@</script>\n";
     writeFiles(out, kind);
     out << "</head>\n";
 }

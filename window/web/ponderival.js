@@ -136,6 +136,16 @@
     }
   });
 
+  // The served page runs its search once the window has been painted, so that the first frame
+  // waits for nothing (a hidden tab paints no frame, and starts it at once); the single-file page
+  // carries its search inline.
+  const searchLoaded = () => new Promise((loaded, failed) => {
+    const load = () => (facts.module ? document.head.append(Object.assign(
+      document.createElement("script"), { src: facts.module, onload: loaded, onerror: failed }))
+      : loaded());
+    return document.hidden ? load() : requestAnimationFrame(() => setTimeout(load));
+  });
+
   // The single-file page carries its WebAssembly; the served page fetches its own file and
   // keeps itself for use with no network.
   function start() {
@@ -149,7 +159,7 @@
       // Without it the page still works, only not offline.
       navigator.serviceWorker.register("sw.js").catch(() => {});
     }
-    Promise.resolve(options).then((given) => createPonderival(given)).then((module) => {
+    searchLoaded().then(() => createPonderival(options)).then((module) => {
       search = module;
       box.removeAttribute("aria-busy");
       waiting.splice(0).forEach(run);
