@@ -3,8 +3,8 @@
 # suite (offscreen, the real program on private X servers, Wayland, and what Orca says of the
 # program and of the page), the Windows program and its tests under Wine, the page and its tests
 # under Node.js and in the browsers, the system-call check, the Debian package, and the native
-# suite again under AddressSanitizer and UndefinedBehaviorSanitizer. A test whose tool is missing
-# fails, naming the tool. Formatting and clang-tidy are scripts/lint.sh, which CI runs after this.
+# suite again under AddressSanitizer and UndefinedBehaviorSanitizer, with formatting and clang-tidy
+# (scripts/lint.sh) beside them. A test whose tool is missing fails, naming the tool.
 #
 # Stages that do not wait on each other run side by side, the builds at a lower priority than the
 # tests beside them. Each stage's output goes to build/logs/STAGE.log and is shown if it fails;
@@ -52,10 +52,6 @@ native_tests() {
     scripts/check-syscalls.sh build/ci/window/qt/ponderival build/ci/description.json
     scripts/check-package.sh build/ci
 }
-windows() {
-    building scripts/build-windows.sh
-    scripts/with-wine.sh ctest --preset windows
-}
 sanitized() {
     building cmake --preset asan
     building cmake --build --preset asan
@@ -73,8 +69,12 @@ await install-rest
 stage page-build scripts/build-web.sh
 in_background native-tests native_tests
 in_background page-tests ctest --preset web
-in_background windows windows
 in_background sanitized sanitized
-await page-tests native-tests windows sanitized
+# The Windows build is the last that the linter reads: formatting and clang-tidy run beside the
+# tests, each file once.
+stage windows-build building scripts/build-windows.sh
+in_background windows-tests scripts/with-wine.sh ctest --preset windows
+in_background lint building scripts/lint.sh build/ci build/windows build/wasm
+await page-tests native-tests windows-tests sanitized lint
 printf '%-28s %4d s\n' "all" $((SECONDS - begun)) >>"$logs/times.txt"
 cat "$logs/times.txt"
