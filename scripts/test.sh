@@ -18,14 +18,19 @@ mkdir -p "$logs"
 declare -A stages=()
 trap 'for pid in "${stages[@]}"; do kill "$pid" 2>/dev/null || true; done' EXIT
 
-stage() { # NAME COMMAND... : runs it with its output in its log, and records how long it took
+stage() { # NAME COMMAND... : runs it with its output in its log; records its time and processor
     local name=$1 begun=$SECONDS status=0
     shift
-    # In a process of its own, so that a failing command inside a stage ends the stage.
-    "$@" >"$logs/$name.log" 2>&1 &
+    # In a process of its own, so that a failing command inside a stage ends the stage; the
+    # processor time of all it ran is taken as it ends, however it ends.
+    (
+        trap 'times >"$logs/$name.cpu"' EXIT
+        "$@"
+    ) >"$logs/$name.log" 2>&1 &
     wait $! || status=$?
-    printf '%-28s %4d s%s\n' "$name" $((SECONDS - begun)) "$([ $status -eq 0 ] || echo ' FAILED')" \
-        >>"$logs/times.txt"
+    printf '%-28s %4d s  %5d s of processor%s\n' "$name" $((SECONDS - begun)) "$(awk -F'[ms ]' \
+        'NR == 2 { printf "%d", $1 * 60 + $2 + $4 * 60 + $5 }' "$logs/$name.cpu")" \
+        "$([ $status -eq 0 ] || echo ' FAILED')" >>"$logs/times.txt"
     if [ $status -ne 0 ]; then
         echo "== $name failed (status $status); the end of $logs/$name.log:" >&2
         tail -n 80 "$logs/$name.log" >&2
@@ -65,16 +70,17 @@ in_background install-rest scripts/install-deps.sh test
 export QT_QPA_PLATFORM=offscreen
 stage native-build bash -c 'cmake --preset ci && cmake --build --preset ci'
 await install-rest
+# Each build is linted as soon as it is there, each file in the first build that compiles it.
+in_background lint-native building scripts/lint.sh build/ci
 # The native tests follow the page with Orca too, so the page is built before they start.
 stage page-build scripts/build-web.sh
+in_background lint-page building scripts/lint.sh --last build/ci build/wasm
 in_background native-tests native_tests
 in_background page-tests ctest --preset web
 in_background sanitized sanitized
-# The Windows build is the last that the linter reads: formatting and clang-tidy run beside the
-# tests, each file once.
 stage windows-build building scripts/build-windows.sh
 in_background windows-tests scripts/with-wine.sh ctest --preset windows
-in_background lint building scripts/lint.sh build/ci build/windows build/wasm
-await page-tests native-tests windows-tests sanitized lint
+in_background lint-windows building scripts/lint.sh --last build/ci build/wasm build/windows
+await lint-native lint-page page-tests native-tests windows-tests sanitized lint-windows
 printf '%-28s %4d s\n' "all" $((SECONDS - begun)) >>"$logs/times.txt"
 cat "$logs/times.txt"
