@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that are missing for the given purpose: "run", "native" (the
-# native build with its tests and benchmarks, not yet run), "windows" (the Windows program,
-# cross-compiled, packaged and tried under Wine), "web" (the browser build, as WebAssembly, tried
-# under Node.js, and its page in Chromium) or "test" (everything).
+# native build with its tests and benchmarks, not yet run, and the formatting and clang-tidy
+# checks, which need nothing more), "windows" (the Windows program, cross-compiled, packaged and
+# tried under Wine), "web" (the browser build, as WebAssembly, tried under Node.js, and its page in
+# Chromium) or "test" (everything).
 # Does nothing, and needs no privileges, when everything is already there.
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation2)
+lint_packages=(clang-format clang-tidy)
 test_packages=(
     libbenchmark-dev xvfb xauth x11-utils at-spi2-core dbus xdotool strace python3
-    clang-format clang-tidy
     icoutils binutils-mingw-w64-x86-64 gcc-mingw-w64-x86-64
     desktop-file-utils appstream dpkg-dev file
     # Debian's rules for the package (lintian, the copyright's format) and its program's
@@ -39,17 +40,17 @@ web_packages=(cmake ninja-build emscripten node-acorn googletest
     chromium chromium-driver python3-selenium)
 # The page's scenario runs in WebKitGTK too (Safari's engine, through its WebDriver), on a private
 # Xvfb, and in Firefox ESR, spoken to in WebDriver BiDi over a WebSocket (Debian has no
-# geckodriver): the engines a visitor may come with.
-web_test_packages=(webkit2gtk-driver firefox-esr python3-websocket xvfb xauth)
+# geckodriver): the engines a visitor may come with. Their screenshots are read with Pillow.
+web_test_packages=(webkit2gtk-driver firefox-esr python3-websocket python3-pil xvfb xauth)
 
 case "${1:-}" in
 run) wanted=("${build_packages[@]}") ;;
-native) wanted=("${build_packages[@]}" libbenchmark-dev googletest python3) ;;
+native) wanted=("${build_packages[@]}" "${lint_packages[@]}" libbenchmark-dev googletest python3) ;;
 windows) wanted=("${windows_packages[@]}") ;;
 web) wanted=("${web_packages[@]}") ;;
 test)
-    wanted=("${build_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}" "${web_packages[@]}"
-        "${web_test_packages[@]}")
+    wanted=("${build_packages[@]}" "${lint_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}"
+        "${web_packages[@]}" "${web_test_packages[@]}")
     ;;
 *)
     echo "usage: $0 run|native|windows|web|test" >&2

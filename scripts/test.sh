@@ -57,10 +57,18 @@ native_tests() {
     scripts/check-syscalls.sh build/ci/window/qt/ponderival build/ci/description.json
     scripts/check-package.sh build/ci
 }
-sanitized() {
+sanitized() { # PID: the installation the tests need, which the build does not
     building cmake --preset asan
     building cmake --build --preset asan
+    tail --pid="$1" -f /dev/null
     ctest --preset asan
+}
+windows() {
+    stage windows-build building scripts/build-windows.sh
+    in_background windows-tests scripts/with-wine.sh ctest --preset windows
+    # The page's build compiles no unit of its own that the Windows one does.
+    in_background lint-windows building scripts/lint.sh --last build/ci build/windows
+    await windows-tests lint-windows
 }
 
 begun=$SECONDS
@@ -69,18 +77,17 @@ stage install-native scripts/install-deps.sh native
 in_background install-rest scripts/install-deps.sh test
 export QT_QPA_PLATFORM=offscreen
 stage native-build bash -c 'cmake --preset ci && cmake --build --preset ci'
-await install-rest
-# Each build is linted as soon as it is there, each file in the first build that compiles it.
+# Each build is linted as soon as it is there, each file in the first build that compiles it; the
+# native build is linted, and built again with the sanitizers, while the rest is installed.
 in_background lint-native building scripts/lint.sh build/ci
+in_background sanitized sanitized "${stages[install-rest]}"
+await install-rest
+in_background windows windows
 # The native tests follow the page with Orca too, so the page is built before they start.
 stage page-build scripts/build-web.sh
 in_background lint-page building scripts/lint.sh --last build/ci build/wasm
 in_background native-tests native_tests
 in_background page-tests ctest --preset web
-in_background sanitized sanitized
-stage windows-build building scripts/build-windows.sh
-in_background windows-tests scripts/with-wine.sh ctest --preset windows
-in_background lint-windows building scripts/lint.sh --last build/ci build/wasm build/windows
-await lint-native lint-page page-tests native-tests windows-tests sanitized lint-windows
+await lint-native lint-page page-tests native-tests sanitized windows
 printf '%-28s %4d s\n' "all" $((SECONDS - begun)) >>"$logs/times.txt"
 cat "$logs/times.txt"
