@@ -15,7 +15,8 @@ namespace form = ponderival::form;
 // Start-up to the first painted frame and peak memory, for the program's window ("window"), a bare
 // Qt window of the same size ("bare"), or a bare window that draws what the program's window
 // shows, its texts in their places and fonts, with nothing else of it ("text"). The driver passes
-// its clock at launch in PONDERIVAL_LAUNCH_NS (nanoseconds since the epoch).
+// its clock at launch in PONDERIVAL_LAUNCH_NS (nanoseconds since the epoch). With "memory", the
+// resident memory before and after the whole search through the real window instead.
 namespace {
 
 class FirstPaint : public QObject
@@ -58,6 +59,32 @@ void showTexts(QWidget &window)
     }
 }
 
+// 65,534 steps by the unseen cmdAvanti, then the 65,535th, which overflows and is reported.
+int runWholeSearch()
+{
+    ponderival::configureApplication();
+    frmPonderival window;
+    bool overflowed = false;
+    window.setErrorReporter([&](const ponderival::RuntimeError &) { overflowed = true; });
+    window.show();
+    QCoreApplication::processEvents();
+    auto *step = windowtest::control<QPushButton>(window, "cmdAvanti");
+    const double before = benchsupport::residentMiB();
+    int steps = 0;
+    while (!overflowed) {
+        step->click();
+        ++steps;
+        if (steps % 1000 == 0) {
+            QCoreApplication::processEvents();
+        }
+    }
+    QCoreApplication::processEvents();
+    benchsupport::print("steps", steps);
+    benchsupport::print("rss_before_mib", before);
+    benchsupport::print("rss_after_mib", benchsupport::residentMiB());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -68,6 +95,9 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
+    if (mode == "memory") {
+        return runWholeSearch();
+    }
     std::unique_ptr<QWidget> window;
     if (bare) {
         window = std::make_unique<QWidget>();

@@ -18,3 +18,16 @@ def parse_figures(output):
 def medians(samples):
     """Each figure's median over the runs, given as one dict of figures a run."""
     return {key: statistics.median(sample[key] for sample in samples) for key in samples[0]}
+
+
+class Rows(list):
+    """Rows of the table (measure, Ponderival, comparison, compared with, target, met), each added
+    by calling it: met is "yes" or "NO", or "-" for None, where no target is set."""
+
+    def __init__(self, prefix=""):
+        super().__init__()
+        self.prefix = prefix
+
+    def __call__(self, name, value, comparison, compared_with, target, met):
+        self.append((self.prefix + name, value, comparison, compared_with, target,
+                     "-" if met is None else "yes" if met else "NO"))

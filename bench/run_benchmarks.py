@@ -16,7 +16,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "support"))
 # pylint: disable=wrong-import-position
-from figures import medians, parse_figures  # noqa: E402
+from figures import Rows, medians, parse_figures  # noqa: E402
 from orcafigures import orca_figures  # noqa: E402
 from webbench import web_rows  # noqa: E402
 from winebench import windows_rows  # noqa: E402
@@ -24,21 +24,15 @@ from xvfb import Xvfb  # noqa: E402
 
 
 def run(bench, program, *args, env=None, timeout=300):
-    merged = {**os.environ, **(env or {})}
-    done = subprocess.run([str(bench / program), *args], capture_output=True, text=True,
-                          env=merged, timeout=timeout, check=True)
-    return done.stdout
-
-
-def median_of(runs, make):
-    return medians([make() for _ in range(runs)])
+    return subprocess.run([str(bench / program), *args], capture_output=True, text=True,
+                          env={**os.environ, **(env or {})}, timeout=timeout, check=True).stdout
 
 
 def google_benchmark_median_us(bench, program, name, env):
-    output = run(bench, program, f"--benchmark_filter=^{name}$", "--benchmark_repetitions=9",
-                 "--benchmark_format=json", env=env)
-    rows = json.loads(output)["benchmarks"]
-    return next(row["real_time"] for row in rows if row.get("aggregate_name") == "median")
+    rows = json.loads(run(bench, program, f"--benchmark_filter=^{name}$",
+                          "--benchmark_repetitions=9", "--benchmark_format=json", env=env))
+    return next(row["real_time"] for row in rows["benchmarks"]
+                if row.get("aggregate_name") == "median")
 
 
 @contextmanager
@@ -62,8 +56,9 @@ def accessibility_bus(bench, x_env):
                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
     address = daemon.stdout.readline().strip()
     env = {**x_env, "DBUS_SESSION_BUS_ADDRESS": address, "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
-    listener = subprocess.Popen([str(bench / "a11ylistener")], env={**os.environ, **env},
-                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    listener = subprocess.Popen([str(bench / "bench_qtaccessibility"), "listen"],
+                                env={**os.environ, **env}, stdout=subprocess.PIPE,
+                                stderr=subprocess.DEVNULL, text=True)
     try:
         if not listener.stdout.readline().startswith("listening"):
             yield None
@@ -76,9 +71,9 @@ def accessibility_bus(bench, x_env):
 
 
 def tick_leg(bench, runs, env):
-    program = median_of(runs, lambda: parse_figures(run(bench, "bench_ticks", env=env)))
-    bare = median_of(runs, lambda: parse_figures(run(bench, "bench_ticks", "bare", env=env)))
-    return program, bare
+    """The medians of the tick benchmark's runs, of the program and then of the bare window."""
+    return [medians([parse_figures(run(bench, "bench_ticks", *mode, env=env))
+                     for _ in range(runs)]) for mode in ((), ("bare",))]
 
 
 def startups(bench, runs, modes, env):
@@ -111,12 +106,9 @@ def screen_reader_rows(row, bench):
 
 def measure(bench, runs):
     offscreen = {"QT_QPA_PLATFORM": "offscreen"}
-    rows = []
+    row = Rows()
 
-    def row(name, value, comparison, compared_with, target, met):
-        rows.append((name, value, comparison, compared_with, target, "yes" if met else "NO"))
-
-    window_us = google_benchmark_median_us(bench, "bench_window", "worstStepWindow", offscreen)
+    window_us = google_benchmark_median_us(bench, "bench_ticks", "worstStepWindow", offscreen)
     core_us = google_benchmark_median_us(bench, "bench_search", "worstStepCore", offscreen)
     row("worst step, n = 7070 (us)", f"{window_us:.1f}", f"{core_us:.1f}", "core alone",
         "<= 500 through the window", window_us <= 500)
@@ -155,11 +147,11 @@ def measure(bench, runs):
             f"bare window with its texts / bare ({ratio:.2f}x / {window[key] / bare[key]:.2f}x)",
             "<= 1.1x with its texts", ratio <= 1.1)
 
-    memory = parse_figures(run(bench, "bench_memory", env=offscreen, timeout=900))
+    memory = parse_figures(run(bench, "bench_startup", "memory", env=offscreen, timeout=900))
     growth = memory["rss_after_mib"] - memory["rss_before_mib"]
     row("memory growth, 65,535 steps (MiB)", f"{growth:.2f}", f"{memory['rss_before_mib']:.1f}",
         "resident before", "<= 1 MB", growth <= 1.0)
-    return rows
+    return row
 
 
 def print_table(rows, runs):

@@ -23,7 +23,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "support"
 # pylint: disable=wrong-import-position
 import chromium  # noqa: E402
 from description import Description  # noqa: E402
-from figures import LEG_FIRST_N, medians  # noqa: E402
+from figures import LEG_FIRST_N, Rows, medians  # noqa: E402
 from waiting import wait_for  # noqa: E402
 
 WINDOW_SECONDS = 5.0
@@ -136,11 +136,10 @@ def running_figures(driver, ticks_script):
 def run_program(driver, url, description):
     """Starts the page's search and lets it run on from where the tick leg begins, then times
     it."""
-    from selenium.webdriver.common.by import By
     open_page(driver, url + "index.html")
     wait_until(driver, "return !document.querySelector('main[aria-busy]')")
     idle = description["stopLooks"]["idle"]["caption"]
-    stop = driver.find_element(By.ID, "cmdStop")
+    stop = driver.find_element("id", "cmdStop")
     field = "Number(document.getElementById('lblN').textContent)"
     while True:
         reached = driver.execute_script(f"return {field}")
@@ -178,7 +177,8 @@ def measure(site, description, runs):
             medians(running["program"]), medians(running["plain"]))
 
 
-def download_rows(row, sizes):
+def rows_of(sizes, loads, program, plain):
+    row = Rows("web: ")
     kib = lambda kind, which: sizes.get(kind, (0, 0))[which] / 1024
     parts = ("page", "script", "wasm")
     packed, raw = (sum(kib(kind, which) for kind in parts) for which in (0, 1))
@@ -187,9 +187,9 @@ def download_rows(row, sizes):
             *(kib(kind, 0) for kind in parts)), "<= 100", packed <= 100)
     row("download, fonts gzip -9 (KiB)", f"{kib('fonts', 0):.1f}", f"{kib('fonts', 1):.1f}",
         f"as served; icons and licence {kib('other', 0):.1f}", "-", None)
-
-
-def running_rows(row, program, plain):
+    ratio = loads["page"] / loads["static"]
+    row("load to first complete paint (ms)", f"{loads['page']:.1f}", f"{loads['static']:.1f}",
+        f"static page, no script ({ratio:.2f}x)", "<= 1.1x", ratio <= 1.1)
     rate = program["rate"]
     row("tick rate, shown tab (% of 100/s)", f"{rate:.2f}", f"{plain['rate']:.2f}",
         "plain page, the same four texts every 10 ms", ">= 99.5", rate >= 99.5)
@@ -200,21 +200,7 @@ def running_rows(row, program, plain):
     row("memory running, JS heap + wasm (MiB)",
         f"{mib(program['heap']):.2f} + {mib(program['wasm']):.2f}", f"{mib(plain['heap']):.2f}",
         f"plain page's JS heap; wasm initial {program['initial'] / 1024:.0f} KiB", "-", None)
-
-
-def rows_of(sizes, loads, program, plain):
-    rows = []
-
-    def row(name, value, comparison, compared_with, target, met):
-        rows.append((f"web: {name}", value, comparison, compared_with, target,
-                     "-" if met is None else "yes" if met else "NO"))
-
-    download_rows(row, sizes)
-    ratio = loads["page"] / loads["static"]
-    row("load to first complete paint (ms)", f"{loads['page']:.1f}", f"{loads['static']:.1f}",
-        f"static page, no script ({ratio:.2f}x)", "<= 1.1x", ratio <= 1.1)
-    running_rows(row, program, plain)
-    return rows
+    return row
 
 
 def main():

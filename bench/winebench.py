@@ -10,7 +10,7 @@ import subprocess
 import tempfile
 from pathlib import Path
 
-from figures import medians, parse_figures
+from figures import Rows, medians, parse_figures
 
 WITH_WINE = Path(__file__).resolve().parent.parent / "scripts" / "with-wine.sh"
 
@@ -66,12 +66,7 @@ def windows_rows(build, runs, start_runs, qt_events=None):
     program, from the windows preset's build folder; qt_events is the Qt window's figure of
     accessibility events a second while running, measured in the same run, if there is one."""
     figures, program_size, bare_size = measure_windows(build, runs, start_runs)
-    rows = []
-
-    def row(name, value, comparison, compared_with, target, met):
-        rows.append((f"Wine: {name}", value, comparison, compared_with, target,
-                     "yes" if met else "NO"))
-
+    row = Rows("Wine: ")
     start, bare_start = figures["program startup"], figures["bare startup"]
     for key, label, most in (("first_paint_ms", "start-up to first paint (ms)", 1.1),
                              ("peak_working_set_mib", "peak working set (MiB)", 1.2)):
@@ -91,8 +86,7 @@ def windows_rows(build, runs, start_runs, qt_events=None):
         "-" if qt_events is None else f"{qt_events:.1f}",
         "Qt window's paced events (Orca); no annotations under Wine", "<= 10", events <= 10.5)
     (program_built, program_shipped), (bare_built, bare_shipped) = program_size, bare_size
-    rows.append(("Ponderival.exe, stripped as shipped (KiB)", f"{program_shipped / 1024:.1f}",
-                 f"{bare_shipped / 1024:.1f}",
-                 f"bare Windows window, same linking ({program_built / 1024:.1f} / "
-                 f"{bare_built / 1024:.1f} as built)", "-", "-"))
-    return rows
+    row.append(("Ponderival.exe, stripped as shipped (KiB)", f"{program_shipped / 1024:.1f}",
+                f"{bare_shipped / 1024:.1f}", f"bare Windows window, same linking "
+                f"({program_built / 1024:.1f} / {bare_built / 1024:.1f} as built)", "-", "-"))
+    return row

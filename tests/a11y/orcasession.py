@@ -1,6 +1,7 @@
 """A headless screen-reader session for the real program: Xvfb, a private session bus with the
 accessibility bus on it, speech-dispatcher speaking through espeak-ng to a null audio driver, and
-Orca writing everything it says to a debug log. Keys reach the program and Orca through XTEST."""
+Orca writing everything it says to a debug log. Keys reach the program and Orca through XTEST.
+What Orca should say comes from the window's description."""
 
 import fcntl
 import os
@@ -14,8 +15,10 @@ import threading
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "support"))
-from waiting import wait_for  # noqa: E402  pylint: disable=wrong-import-position
-from xvfb import Xvfb  # noqa: E402  pylint: disable=wrong-import-position
+# pylint: disable=wrong-import-position
+from description import Description  # noqa: E402
+from waiting import wait_for  # noqa: E402
+from xvfb import Xvfb  # noqa: E402
 
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'\s*\[?(?:\{[^}]*\})?\]?$", re.M)
 EVENT_TIME = re.compile(r"signal time=([0-9.]+) .*interface=org\.a11y\.atspi\.Event\.Object;")
@@ -42,24 +45,49 @@ def cpu_seconds(pid):
     return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
 
 
-class OrcaSession:
-    """Use as a context manager; everything it starts is stopped at exit."""
+class Texts:
+    """What the window shows and a screen reader says, as regular expressions."""
 
-    def __init__(self, program, orca=True, extra_env=None, timeout=60, orca_settings=""):
-        self.program = str(program)
-        self.with_orca = orca
-        self.timeout = timeout
+    def __init__(self, source):
+        facts = Description(source)
+        controls = facts.controls
+        self.title = re.escape(facts["window"]["accessibleName"])
+        self.idle = re.escape(controls["cmdStop"]["text"])
+        self.running = re.escape(facts["stopLooks"]["running"]["caption"])
+        self.esc = re.escape(controls["cmdEsc"]["text"])
+        # The seen fields' headings, left to right.
+        self.sum, self.house, self.street = (re.escape(facts.heading(field))
+                                             for field in facts.seen_fields())
+        # What a screen reader would call the unseen fields, were they ever exposed.
+        self.unseen = [c["accessibleName"] for c in controls.values()
+                       if not c["visible"] and c["accessibleName"]]
+
+    def fields(self, total, house, street):
+        """The seen fields, each read with its heading."""
+        return [f"{heading} {value}" for heading, value in
+                ((self.sum, total), (self.house, house), (self.street, street))]
+
+    def answer(self, total, house, street, between=", "):
+        return between.join(self.fields(total, house, street))
+
+    def check_unseen(self, said):
+        heard = [text for text in said if any(name in text for name in self.unseen)]
+        assert self.unseen and not heard, f"unseen fields were spoken: {heard!r}"
+
+
+class OrcaSession:
+    """Use as a context manager; everything it starts is stopped at exit, after everything Orca
+    said is shown if show is set."""
+
+    def __init__(self, program, orca=True, timeout=60, orca_settings="", show=False):
+        self.program, self.with_orca, self.timeout, self.show = str(program), orca, timeout, show
         self.home = Path(tempfile.mkdtemp(prefix="ponderival-a11y-"))
         self.log = self.home / "orca-debug.txt"
-        self.extra_env = extra_env or {}
         # Lines of Python that set Orca's settings, e.g. "orca.settings.sayAllOnLoad = False".
         self.orca_settings = orca_settings
-        self.processes = []
-        self.env = {}
+        self.processes, self.env, self.event_log = [], {}, []
         self.app = self.orca = self.bus = self.monitor = self.monitor_reader = self.xvfb = None
-        self.event_log = []
-        self.a11y_address = None
-        self.lock = None
+        self.a11y_address = self.lock = None
 
     def start(self, *args, **kwargs):
         process = subprocess.Popen(*args, env=self.env, stdin=subprocess.DEVNULL,
@@ -93,8 +121,7 @@ class OrcaSession:
                     "XDG_RUNTIME_DIR": str(self.home / "runtime"), "DISPLAY": self.xvfb.display,
                     "XDG_CONFIG_HOME": str(self.home / ".config"), "LANG": "C.UTF-8",
                     **{name: value for name, value in os.environ.items()
-                       if name.endswith("SAN_OPTIONS") or name.startswith("PONDERIVAL_")},
-                    **self.extra_env}
+                       if name.endswith("SAN_OPTIONS") or name.startswith("PONDERIVAL_")}}
         self.bus = self.start(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self.bus.stdout.readline().strip()
@@ -119,10 +146,7 @@ class OrcaSession:
         return done.stdout.strip() if done.returncode == 0 and done.stdout.strip() else None
 
     def _log_text(self):
-        try:
-            return self.log.read_text(errors="replace")
-        except FileNotFoundError:
-            return ""
+        return self.log.read_text(errors="replace") if self.log.exists() else ""
 
     def utterances(self):
         return SPEECH.findall(self._log_text())
@@ -139,8 +163,9 @@ class OrcaSession:
         if self.app.poll() is not None:
             raise RuntimeError(f"the program ended ({self.app.returncode}): "
                                + self.app.stderr.read().decode(errors="replace"))
-        done = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.app.pid), "--name", "Form1"],
-                              env=self.env, capture_output=True, text=True, check=False)
+        done = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.app.pid),
+                               "--name", "Form1"], env=self.env, capture_output=True, text=True,
+                              check=False)
         return done.stdout.split()[0] if done.stdout.split() else None
 
     def keys(self, *keys):
@@ -171,6 +196,8 @@ class OrcaSession:
         return list(self.event_log)
 
     def __exit__(self, *exc):
+        if self.show:
+            print("\n".join(repr(text) for text in self.utterances()))
         for process in reversed(self.processes):
             if process.poll() is None:
                 try:

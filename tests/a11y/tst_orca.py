@@ -9,36 +9,15 @@ The window's texts come from its description, through FORMPLACES --json.
 Usage: tst_orca.py PROGRAM FORMPLACES [--show]. Exits 77, naming them, when Orca or its helpers
 are missing."""
 
-import re
 import sys
 import time
 
-from orcasession import OrcaSession, Script, missing_tools
-from description import Description  # in tests/support, which orcasession puts on the path
+from orcasession import OrcaSession, Script, Texts, missing_tools
 
 SOLUTIONS = [(15, 6, 8), (595, 35, 49), (20706, 204, 288), (706266, 1189, 1681)]
 MAX_EVENTS_PER_SECOND = 12.0
 # There is no braille display, and the keys' echo is not listened to: Orca answers each key sooner.
 ORCA_SETTINGS = "orca.settings.enableBraille = False\norca.settings.enableKeyEcho = False"
-
-
-class Texts:
-    """What the window shows and a screen reader says, as regular expressions."""
-
-    def __init__(self, formplaces):
-        facts = Description(formplaces)
-        controls = facts.controls
-        self.title = re.escape(facts["title"])
-        self.idle = re.escape(controls["cmdStop"]["text"])
-        self.running = re.escape(facts["stopLooks"]["running"]["caption"])
-        self.esc = re.escape(controls["cmdEsc"]["text"])
-        self.sum, self.house, self.street = (re.escape(facts.heading(controls[field]))
-                                             for field in ("lblTot", "lblCivico", "lblCase"))
-        self.unseen = [c["accessibleName"] for c in controls.values() if c["accessibleName"]]
-
-    def answer(self, total, house, street, between=", "):
-        return between.join(f"{heading} {value}" for heading, value in
-                            ((self.sum, total), (self.house, house), (self.street, street)))
 
 
 def run_to(session, script, texts, answer):
@@ -117,17 +96,12 @@ def main():
     if missing:
         print("missing tool: " + ", ".join(missing), file=sys.stderr)
         return 77
-    with OrcaSession(sys.argv[1], timeout=120, orca_settings=ORCA_SETTINGS) as session:
+    with OrcaSession(sys.argv[1], timeout=120, orca_settings=ORCA_SETTINGS,
+                     show="--show" in sys.argv) as session:
         script = Script(session)
         texts = Texts(sys.argv[2])
-        try:
-            rate = run_scenario(session, script, texts)
-        finally:
-            if "--show" in sys.argv:
-                print("\n".join(repr(text) for text in session.utterances()))
-        said = script.said()
-        heard = [text for text in said if any(name in text for name in texts.unseen)]
-        assert not heard, f"unseen fields were spoken: {heard!r}"
+        rate = run_scenario(session, script, texts)
+        texts.check_unseen(script.said())
         print(f"a11y events/s while running: {rate:.1f}")
         assert rate <= MAX_EVENTS_PER_SECOND, f"{rate:.1f} events a second while running"
     print("PASS")

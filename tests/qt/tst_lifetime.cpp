@@ -24,7 +24,8 @@ struct Report
 } // namespace
 
 // Closing, and the end after an error nothing handled: each test runs the application's real
-// event loop and checks the status it ends with.
+// event loop and checks the status it ends with. Last, the overflow reached step by step through
+// the unseen cmdAvanti, with the error handled.
 class tst_Lifetime : public QObject
 {
     Q_OBJECT
@@ -40,6 +41,7 @@ private slots:
     void overflowIsReportedOnceThenEnds();
     void realMessageBoxNamesTheError();
     void errorTextNamesNumberAndDescription();
+    void stepsToTheOverflowThroughTheWindow();
 
 private:
     [[nodiscard]] QStringList panelTexts() const;
@@ -168,6 +170,27 @@ void tst_Lifetime::errorTextNamesNumberAndDescription()
 {
     QCOMPARE(QString::fromStdString(runtimeErrorText(RuntimeError::typeMismatch())),
              QStringLiteral("Errore di run-time '13':\n\nTipo non corrispondente"));
+}
+
+// From a few steps before the overflow, cmdAvanti's clicks reach the 65,535th step, whose
+// overflow is reported over what it wrote. The whole search is stepped through in the search's
+// own tests.
+void tst_Lifetime::stepsToTheOverflowThroughTheWindow()
+{
+    std::vector<int> reported;
+    m_window->setErrorReporter(
+        [&](const RuntimeError &error) { reported.push_back(error.number()); });
+    constexpr int firstN = 65530;
+    placeBefore(*m_window, firstN);
+    auto *step = button("cmdAvanti");
+    int steps = 0;
+    while (reported.empty() && steps < 100) {
+        step->click();
+        ++steps;
+    }
+    QCOMPARE(steps, 65536 - firstN);
+    QCOMPARE(reported, std::vector<int>{6});
+    QCOMPARE(panelTexts(), (QStringList{"65536", "2147450880", "65537", "", ""}));
 }
 
 QTEST_MAIN(tst_Lifetime)

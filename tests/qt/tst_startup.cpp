@@ -1,11 +1,19 @@
 #include "startup.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
 
+#include <algorithm>
+
 // The real program started as a user starts it: with no display it must say so and end with
-// status 1, never dump core; with one it opens and keeps running until it is closed.
+// status 1, never dump core; with one it opens and keeps running until it is closed. And the
+// icons start-up gives the application, which the window library carries: a program that links
+// it finds them without loading anything itself.
 class tst_Startup : public QObject
 {
     Q_OBJECT
@@ -13,6 +21,11 @@ class tst_Startup : public QObject
 private slots:
     void withoutDisplay_data();
     void withoutDisplay();
+    void holdsExactlyTheWindowSizes();
+    void eachIconHasItsSize_data();
+    void eachIconHasItsSize();
+    void applicationIconHasEverySize();
+    // Last: it installs the program's message handler, as start-up does.
     void sharedMemoryImagesOffUnlessChosen_data();
     void sharedMemoryImagesOffUnlessChosen();
 
@@ -55,6 +68,44 @@ void tst_Startup::withoutDisplay()
     QVERIFY2(errors.contains(message), qPrintable(errors));
 }
 
+void tst_Startup::holdsExactlyTheWindowSizes()
+{
+    const QStringList expected{
+        QStringLiteral("ponderival-16.png"), QStringLiteral("ponderival-32.png"),
+        QStringLiteral("ponderival-48.png"), QStringLiteral("ponderival-64.png")};
+    QCOMPARE(QDir(QStringLiteral(":/icons")).entryList(QDir::Files, QDir::Name), expected);
+}
+
+void tst_Startup::eachIconHasItsSize_data()
+{
+    QTest::addColumn<int>("size");
+    for (const int size : {16, 32, 48, 64}) {
+        QTest::addRow("%d", size) << size;
+    }
+}
+
+// The street along the bottom edge is opaque green, the sky above the houses is clear.
+void tst_Startup::eachIconHasItsSize()
+{
+    QFETCH(int, size);
+    const QImage icon(QStringLiteral(":/icons/ponderival-%1.png").arg(size));
+    QVERIFY2(!icon.isNull(), "icon not found in the resources");
+    QCOMPARE(icon.size(), QSize(size, size));
+    QVERIFY(icon.hasAlphaChannel());
+    QCOMPARE(icon.pixel(0, 0), qRgba(0, 0, 0, 0));
+    QCOMPARE(icon.pixel(size - 1, size - 1), qRgba(63, 143, 90, 255));
+}
+
+// The windows take their icon from the application, which start-up gives every size carried.
+void tst_Startup::applicationIconHasEverySize()
+{
+    ponderival::configureApplication();
+    QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    std::sort(sizes.begin(), sizes.end(),
+              [](const QSize &a, const QSize &b) { return a.width() < b.width(); });
+    QCOMPARE(sizes, (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
+}
+
 void tst_Startup::sharedMemoryImagesOffUnlessChosen_data()
 {
     QTest::addColumn<QByteArray>("chosen");
@@ -76,5 +127,5 @@ void tst_Startup::sharedMemoryImagesOffUnlessChosen()
     QTEST(qgetenv("QT_XCB_NO_MITSHM"), "expected");
 }
 
-QTEST_GUILESS_MAIN(tst_Startup)
+QTEST_MAIN(tst_Startup)
 #include "tst_startup.moc"

@@ -21,6 +21,8 @@ using namespace searchfixtures;
 
 namespace {
 
+using form::stopIdleLook;
+using form::stopRunningLook;
 using rowname::PrintTo;
 
 using Log = std::vector<std::string>;
@@ -51,7 +53,7 @@ TEST_P(FirstSteps, LeaveTheirTextsAndRunState)
     EXPECT_EQ(panel.text(Field::lblTot2), row.lastSum);
     EXPECT_EQ(panel.text(Field::lblCase), row.street);
     EXPECT_EQ(panel.timerEnabled(), row.running);
-    const form::ButtonLook &look = row.running ? form::stopRunningLook : form::stopIdleLook;
+    const form::ButtonLook &look = row.running ? stopRunningLook : stopIdleLook;
     EXPECT_EQ(panel.stopCaption(), look.caption);
     EXPECT_EQ(panel.stopBackground(), look.background);
 }
@@ -96,8 +98,8 @@ TEST(SearchStep, SolutionStepWritesInOrderAndHalts)
         R"(write lblCase "8")",
         R"(write lblTot2 "15")",
         "Timer1 off",
-        RecordingPanel::captionEntry(form::stopIdleLook),
-        RecordingPanel::backgroundEntry(form::stopIdleLook),
+        RecordingPanel::captionEntry(stopIdleLook),
+        RecordingPanel::backgroundEntry(stopIdleLook),
     };
     EXPECT_EQ(panel.takeLog(), expected);
 }
@@ -110,6 +112,47 @@ TEST(SearchStep, IgnoresTheRunState)
     EXPECT_FALSE(panel.timerEnabled());
     EXPECT_EQ(panel.stopCaption(), form::stopIdleLook.caption);
 }
+
+struct TransitionRow
+{
+    std::string_view name;
+    bool running;
+    Log expected;
+    std::string_view streetAfter;
+};
+
+class Transition : public testing::TestWithParam<TransitionRow>
+{
+};
+
+// cmdStop starting and halting the search: the exact order of the writes, and what each
+// transition leaves of the last solution.
+TEST_P(Transition, WritesInOrder)
+{
+    const TransitionRow &row = GetParam();
+    RecordingPanel panel;
+    panel.state().setTimerEnabled(row.running);
+    panel.state().setText(Field::lblCase, "8");
+    cmdStop_Click(panel);
+    EXPECT_EQ(panel.takeLog(), row.expected);
+    EXPECT_EQ(panel.state().text(Field::lblCase), row.streetAfter);
+    EXPECT_EQ(panel.state().timerEnabled(), !row.running);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    cmdStop, Transition,
+    testing::Values(
+        TransitionRow{"Idle_to_Running_empties_Case",
+                      false,
+                      {"read Timer1", "Timer1 on", RecordingPanel::captionEntry(stopRunningLook),
+                       RecordingPanel::backgroundEntry(stopRunningLook), R"(write lblCase "")"},
+                      ""},
+        TransitionRow{"Running_to_Idle_leaves_Case",
+                      true,
+                      {"read Timer1", "Timer1 off", RecordingPanel::captionEntry(stopIdleLook),
+                       RecordingPanel::backgroundEntry(stopIdleLook)},
+                      "8"}),
+    RowName{});
 
 struct LongStreetRow
 {

@@ -9,17 +9,15 @@ import base64
 import functools
 import http.server
 import importlib.util
+import io
 import json
 import os
-import queue
+import re
 import shutil
-import struct
 import subprocess
 import sys
 import tempfile
 import threading
-import zlib
-from collections import deque
 from pathlib import Path
 from urllib.parse import urlparse
 
@@ -38,32 +36,13 @@ ENGINES = {
     "webkitgtk": ("/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser",
                   "/usr/bin/WebKitWebDriver"),
 }
-# Firefox ESR speaks WebDriver BiDi itself; Debian has no geckodriver.
+# Firefox ESR speaks WebDriver BiDi itself; Debian has no geckodriver. Its remote agent gives a
+# fresh profile what automation wants before the first window opens (remote.prefs.recommended): no
+# first-run or welcome page, nothing that waits on the network.
 FIREFOX = "/usr/bin/firefox-esr"
-# What a fresh profile must hold from Firefox's first moment on a machine with no network: no
-# first-run or welcome pages, no reports, updates or lists fetched. Firefox's remote agent sets
-# the rest of what automation wants itself (remote.prefs.recommended).
-FIREFOX_PREFS = {
-    "browser.startup.page": 0,
-    "browser.startup.homepage_override.mstone": "ignore",
-    "startup.homepage_welcome_url": "about:blank",
-    "browser.aboutwelcome.enabled": False,
-    "browser.shell.checkDefaultBrowser": False,
-    "datareporting.policy.dataSubmissionEnabled": False,
-    "datareporting.healthreport.uploadEnabled": False,
-    "toolkit.telemetry.enabled": False,
-    "app.update.disabledForTesting": True,
-    "app.normandy.enabled": False,
-    "extensions.update.enabled": False,
-    "extensions.getAddons.cache.enabled": False,
-    "network.captive-portal-service.enabled": False,
-    "network.connectivity-service.enabled": False,
-    "network.dns.disablePrefetch": True,
-    "network.prefetch-next": False,
-    "browser.safebrowsing.malware.enabled": False,
-    "browser.safebrowsing.phishing.enabled": False,
-    "services.settings.server": "data:,#remote-settings-dummy/v1",
-}
+# WebDriver's keys, by the names Selenium's Keys gives them.
+KEYS = {"TAB": "\ue004", "ENTER": "\ue007", "ESCAPE": "\ue00c", "SPACE": "\ue00d",
+        "SHIFT": "\ue008", "LEFT": "\ue012", "UP": "\ue013", "RIGHT": "\ue014", "DOWN": "\ue015"}
 # The scenario's own Chromium flags, beside those every Chromium here runs with.
 FLAGS = ["--headless", "--disable-features=Translate,MediaRouter", "--hide-scrollbars"]
 
@@ -80,6 +59,13 @@ def require(*needed):
 def expect(actual, expected, what):
     if actual != expected:
         raise AssertionError(f"{what}: expected {expected!r}, got {actual!r}")
+
+
+def strokes(key):
+    """WebDriver's key actions that press and release key, a name of KEYS or "Shift+" and one."""
+    codes = [KEYS[name.upper()] for name in key.split("+")]
+    return [{"type": "keyDown", "value": c} for c in codes] + [
+        {"type": "keyUp", "value": c} for c in reversed(codes)]
 
 
 def inverted(colour):
@@ -137,43 +123,17 @@ class HeldServer:
 
 
 class Picture:
-    """A screenshot's pixels, from a PNG of 8 bits a channel, not interlaced. `left` and `top` are
-    where the window's top left corner lies in it, in CSS pixels, and `scale` device pixels a CSS
-    pixel."""
+    """A screenshot's pixels, read from its PNG by Pillow. `left` and `top` are where the window's
+    top left corner lies in it, in CSS pixels, and `scale` device pixels a CSS pixel."""
 
-    def __init__(self, png, left=0, top=0, scale=1):
-        chunks, at = {}, 8
-        while at < len(png):
-            length, kind = struct.unpack(">I4s", png[at:at + 8])
-            chunks[kind] = chunks.get(kind, b"") + png[at + 8:at + 8 + length]
-            at += 12 + length
-        self.width, self.height, depth, colour = struct.unpack(">IIBB", chunks[b"IHDR"][:10])
-        assert depth == 8 and colour in (2, 6), (depth, colour)
-        self.step = 3 if colour == 2 else 4
-        self.raw, self.rows = zlib.decompress(chunks[b"IDAT"]), []
+    def __init__(self, png, left, top, scale):
+        from PIL import Image  # pylint: disable=import-outside-toplevel
+        self.image = Image.open(io.BytesIO(png)).convert("RGB")
         self.left, self.top, self.scale = left, top, scale
-
-    def _row(self, y):
-        """Rows are unfiltered as far down as asked for only: each depends on the one above."""
-        size = self.width * self.step
-        while len(self.rows) <= y:
-            at = len(self.rows) * (size + 1)
-            kind, row = self.raw[at], bytearray(self.raw[at + 1:at + 1 + size])
-            above = self.rows[-1] if self.rows else bytearray(size)
-            for x in range(size):
-                a = row[x - self.step] if x >= self.step else 0
-                b, c = above[x], above[x - self.step] if x >= self.step else 0
-                p = a + b - c
-                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
-                paeth = a if pa <= pb and pa <= pc else b if pb <= pc else c
-                row[x] = (row[x] + (0, a, b, (a + b) // 2, paeth)[kind]) & 0xFF
-            self.rows.append(row)
-        return self.rows[y]
 
     def pixel(self, x, y):
         """The colour at a device pixel."""
-        at = int(x) * self.step
-        return "#%02x%02x%02x" % tuple(self._row(int(y))[at:at + 3])
+        return "#%02x%02x%02x" % self.image.getpixel((int(x), int(y)))
 
     def at(self, x, y):
         """The colour at a point of the window, in CSS pixels from its top left corner."""
@@ -214,22 +174,25 @@ class Browser:
 
     def open(self, url):
         self.load(url)
-        self.wait("document.querySelector('main') && "
-                  "!document.querySelector('main').hasAttribute('aria-busy')",
+        self.wait("document.querySelector('main:not([aria-busy])') !== null",
                   what="the search loaded")
 
-    def press(self, key, shift=False):
-        """A key pressed and released on whatever has the focus, as a user would."""
-        # pylint: disable=import-outside-toplevel
+    def wait_for_answer(self, d, answer):
+        """Waits until the seen fields show the answer, and cmdStop its idle caption."""
+        self.wait("arguments[0].every((n, i) => document.getElementById(n)"
+                  ".querySelector('[aria-hidden]').textContent === String(arguments[1][i])) && "
+                  "document.getElementById('cmdStop').textContent === arguments[2]",
+                  [f["name"] for f in d.seen_fields()], list(answer),
+                  d["stopLooks"]["idle"]["caption"], what=f"the answer {answer}")
+
+    def press(self, key):
+        """A key pressed and released on whatever has the focus, as a user would (see strokes)."""
+        # pylint: disable-next=import-outside-toplevel
         from selenium.webdriver.common.action_chains import ActionChains
-        from selenium.webdriver.common.keys import Keys
-        actions = ActionChains(self.driver)
-        if shift:
-            actions.key_down(Keys.SHIFT)
-        actions.send_keys(key)
-        if shift:
-            actions.key_up(Keys.SHIFT)
-        actions.perform()
+        chain = ActionChains(self.driver)
+        for stroke in strokes(key):
+            (chain.key_down if stroke["type"] == "keyDown" else chain.key_up)(stroke["value"])
+        chain.perform()
 
     def drag(self, start, end=None):
         """The mouse pressed at a point of the page, in CSS pixels, and released there or at end."""
@@ -264,17 +227,11 @@ class Browser:
         """The page as shown, with the window's place in it."""
         self.painted()
         left, top, _, _ = self.window_rect()
-        return Picture(self.driver.get_screenshot_as_png(), left, top,
-                       self.js("return devicePixelRatio"))
+        return Picture(self.png(), left, top, self.js("return devicePixelRatio"))
 
-    def _around_window(self, capture, margin):
-        """The window and a margin of the page around it, at the device's pixels, from
-        capture(box), which gives a box of the viewport as a PNG in base64."""
-        self.painted()
-        left, top, width, height = self.window_rect()
-        shot = capture({"x": left - margin, "y": top - margin, "width": width + 2 * margin,
-                        "height": height + 2 * margin})
-        return Picture(base64.b64decode(shot), margin, margin, self.js("return devicePixelRatio"))
+    def png(self):
+        """The viewport as a PNG, at the device's pixels."""
+        return self.driver.get_screenshot_as_png()
 
 
 class Chromium(Browser):
@@ -295,7 +252,7 @@ class Chromium(Browser):
         # A headless Chromium's page has the system's focus in some versions and not in others;
         # the focused button draws its focus rectangle only in a page that has it.
         self.cdp("Emulation.setFocusEmulationEnabled", enabled=True)
-        self.console, self.requests = [], []
+        self.requests = []
 
     def __exit__(self, *_):
         self.driver.quit()
@@ -308,21 +265,19 @@ class Chromium(Browser):
         self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height,
                  deviceScaleFactor=1, mobile=False)
 
-    def screenshot(self, margin=4):
-        return self._around_window(lambda box: self.cdp(
-            "Page.captureScreenshot", format="png", clip={**box, "scale": 1})["data"], margin)
-
-    def logs(self, origin):
-        """The console's messages so far, and the URLs that documents and workers from origin
-        asked for (the browser's own new tab page asks for its own)."""
-        self.console += self.driver.get_log("browser")
+    def asked(self, origin):
+        """The URLs that documents and workers from origin asked for so far (the browser's own new
+        tab page asks for its own); fails on any policy violation or error in the console."""
+        expect([e["message"] for e in self.driver.get_log("browser") if
+                "Content Security Policy" in e["message"] or e["level"] == "SEVERE"], [],
+               "policy violations and errors in the console")
         for entry in self.driver.get_log("performance"):
             message = json.loads(entry["message"])["message"]
             params = message["params"]
             if message["method"] == "Network.requestWillBeSent" and \
                     params.get("documentURL", "").startswith(origin):
                 self.requests.append(params["request"]["url"])
-        return self.console, self.requests
+        return self.requests
 
     def focused_node(self):
         """The focused element as Chromium's accessibility tree gives it to a screen reader."""
@@ -362,104 +317,49 @@ class WebKit(Browser):
         self.driver.set_window_rect(0, 0, 2 * width - inner[0], 2 * height - inner[1])
 
 
-def local_value(value):
-    """A Python value as WebDriver BiDi hands it to a script."""
-    if value is None:
-        return {"type": "null"}
-    if isinstance(value, bool):
-        return {"type": "boolean", "value": value}
-    if isinstance(value, (int, float)):
-        return {"type": "number", "value": value}
-    if isinstance(value, str):
-        return {"type": "string", "value": value}
-    if isinstance(value, (list, tuple)):
-        return {"type": "array", "value": [local_value(item) for item in value]}
-    if isinstance(value, dict):
-        return {"type": "object", "value": [[str(key), local_value(item)]
-                                            for key, item in value.items()]}
-    raise TypeError(f"no script value for {value!r}")
-
-
-def remote_value(value):
-    """What a script answered, as WebDriver BiDi serialises it, as a Python value."""
-    kind, data = value["type"], value.get("value")
-    if kind in ("undefined", "null"):
-        return None
-    if kind == "number":
-        # NaN, -0 and the infinities come as strings.
-        return float(data) if isinstance(data, str) else data
-    if kind == "bigint":
-        return int(data)
-    if kind in ("string", "boolean"):
-        return data
-    if kind in ("array", "set"):
-        return [remote_value(item) for item in data]
-    if kind in ("object", "map"):
-        return {key if isinstance(key, str) else remote_value(key): remote_value(item)
-                for key, item in data}
-    raise TypeError(f"a script answered a {kind}, which the tests do not read")
-
-
 class Firefox(Browser):
     """Firefox ESR headless with a fresh profile, spoken to in WebDriver BiDi over the WebSocket it
     opens itself. Scripts are WebDriver's: a function's body, given arguments[0] ... ."""
 
     name = "firefox"
-    # WebDriver's Shift key, as Selenium's Keys.SHIFT.
-    SHIFT = "\ue008"
 
     def __init__(self):
         import websocket  # pylint: disable=import-outside-toplevel
-        self.home = tempfile.mkdtemp(prefix="ponderival-firefox-")
-        profile = Path(self.home) / "profile"
-        profile.mkdir()
-        (profile / "user.js").write_text("".join(
-            f"user_pref({json.dumps(key)}, {json.dumps(value)});\n"
-            for key, value in FIREFOX_PREFS.items()), encoding="utf-8")
+        self.home = Path(tempfile.mkdtemp(prefix="ponderival-firefox-"))
+        (self.home / "profile").mkdir()
         # Its own HOME, so that nothing is read from or left in the user's. Started on a blank
         # page Firefox gives its address bar the focus, on any other the page, as once a user has
         # typed an address; every page opened after is one the user went to.
-        self.process = subprocess.Popen(
-            [FIREFOX, "--headless", "--no-remote", "--remote-debugging-port=0", "--profile",
-             str(profile), "data:text/html,"],
-            env={**os.environ, "HOME": self.home, "MOZ_CRASHREPORTER_DISABLE": "1"},
-            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
-            text=True, errors="replace")
-        self.said, self.socket, self.last = deque(maxlen=20), None, 0
-        lines = queue.Queue()
-        threading.Thread(target=self._read_stderr, args=(lines,), daemon=True).start()
+        with open(self.home / "said.txt", "w", encoding="utf-8") as said:
+            self.process = subprocess.Popen(
+                [FIREFOX, "--headless", "--no-remote", "--remote-debugging-port=0", "--profile",
+                 str(self.home / "profile"), "data:text/html,"],
+                env={**os.environ, "HOME": str(self.home), "MOZ_CRASHREPORTER_DISABLE": "1"},
+                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=said)
+        self.socket, self.last = None, 0
         try:
-            address = self._address(lines)
+            address = wait_for(self._address, TIMEOUT, "Firefox's WebDriver BiDi port")
             # Firefox refuses a WebSocket whose request names an origin it was not told of.
             self.socket = websocket.create_connection(address + "/session", timeout=TIMEOUT * 2,
                                                       suppress_origin=True)
             self.command("session.new", capabilities={})
             self.context = self.command("browsingContext.getTree")["contexts"][0]["context"]
-        except BaseException:
+        except BaseException as error:
+            error.add_note("Firefox said: " + self._said())
             self._stop()
             raise
 
-    def _read_stderr(self, lines):
-        """Hands on Firefox's lines, keeping the last few for a failure's report, and drains the
-        pipe to its end so that Firefox never blocks on it."""
-        for line in self.process.stderr:
-            self.said.append(line.rstrip())
-            lines.put(line)
-        lines.put(None)
+    def _said(self):
+        """Firefox's last lines, for a failure's report."""
+        return " | ".join((self.home / "said.txt").read_text(errors="replace").splitlines()[-20:])
 
-    def _address(self, lines):
+    def _address(self):
         """The WebSocket's address, which Firefox says once it listens on the port it chose."""
-        prefix = "WebDriver BiDi listening on "
-        while True:
-            try:
-                line = lines.get(timeout=TIMEOUT)
-            except queue.Empty:
-                line = None
-            if line is None:
-                raise RuntimeError("Firefox did not open its WebDriver BiDi port: " +
-                                   " | ".join(self.said))
-            if line.startswith(prefix):
-                return line[len(prefix):].strip()
+        found = re.search(r"^WebDriver BiDi listening on (\S+)\n",
+                          (self.home / "said.txt").read_text(errors="replace"), re.M)
+        if not found and self.process.poll() is not None:
+            raise RuntimeError("Firefox ended before it opened its WebDriver BiDi port")
+        return found and found.group(1)
 
     def command(self, method, **params):
         """Sends one command and returns its result; events that come between are not asked for
@@ -474,36 +374,36 @@ class Firefox(Browser):
                     break
         except (websocket.WebSocketException, OSError) as error:
             raise RuntimeError(f"Firefox did not answer {method} ({error!r}): " +
-                               " | ".join(self.said)) from error
+                               self._said()) from error
         if message["type"] == "error":
             raise RuntimeError(f"{method}: {message['error']}: {message['message']}")
         return message["result"]
 
-    def _call(self, function, args):
-        """Calls a function declared in JavaScript in the page, awaiting what it promises, as
-        WebDriver's scripts are."""
-        answer = self.command("script.callFunction", functionDeclaration=function,
-                              arguments=[local_value(arg) for arg in args], awaitPromise=True,
-                              target={"context": self.context}, resultOwnership="none")
+    def _call(self, promised):
+        """What a JavaScript expression promises, evaluated in the page, through JSON (undefined
+        is None); an element, which the tests never ask for, fails."""
+        answer = self.command(
+            "script.callFunction", awaitPromise=True, target={"context": self.context},
+            functionDeclaration=f"""async function() {{ return JSON.stringify(await {promised},
+                (_, v) => {{ if (v instanceof Node) throw new Error('a script answered a node');
+                             return v; }}); }}""")
         if answer["type"] == "exception":
             raise RuntimeError("the page's script failed: " + answer["exceptionDetails"]["text"])
-        return remote_value(answer["result"])
+        return json.loads(answer["result"].get("value", "null"))
 
     def js(self, script, *args):
-        return self._call(f"function() {{\n{script}\n}}", args)
+        return self._call(f"(function() {{\n{script}\n}}).apply(null, {json.dumps(args)})")
 
     def js_async(self, script, *args):
         """As WebDriver's asynchronous scripts: an answer not given within the timeout fails."""
-        return self._call(f"""function(...given) {{
-            return new Promise((resolve, reject) => {{
-                const late = setTimeout(() => reject(new Error('no answer in {TIMEOUT} s')),
-                                        {TIMEOUT * 1000});
-                (function() {{\n{script}\n}}).apply(this, [...given, (answer) => {{
-                    clearTimeout(late);
-                    resolve(answer);
-                }}]);
-            }});
-        }}""", args)
+        return self._call(f"""new Promise((resolve, reject) => {{
+            const late = setTimeout(() => reject(new Error('no answer in {TIMEOUT} s')),
+                                    {TIMEOUT * 1000});
+            (function() {{\n{script}\n}}).apply(null, [...{json.dumps(args)}, (answer) => {{
+                clearTimeout(late);
+                resolve(answer);
+            }}]);
+        }})""")
 
     def load(self, url):
         self.command("browsingContext.navigate", context=self.context, url=url, wait="complete")
@@ -511,25 +411,15 @@ class Firefox(Browser):
     def _perform(self, *sources):
         self.command("input.performActions", context=self.context, actions=list(sources))
 
-    def press(self, key, shift=False):
-        """A key pressed and released on whatever has the focus; key is WebDriver's, as
-        Selenium's Keys name them."""
-        keys = [{"type": "keyDown", "value": key}, {"type": "keyUp", "value": key}]
-        if shift:
-            keys = [{"type": "keyDown", "value": self.SHIFT}] + keys + [
-                {"type": "keyUp", "value": self.SHIFT}]
-        self._perform({"type": "key", "id": "keyboard", "actions": keys})
+    def press(self, key):
+        self._perform({"type": "key", "id": "keyboard", "actions": strokes(key)})
 
     def _mouse(self, start, end, duration):
         """The left button pressed at start and released at end, moving there in duration ms."""
+        move = lambda at: {"type": "pointerMove", "x": at[0], "y": at[1], "duration": duration}
         self._perform({"type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"},
-                       "actions": [
-                           {"type": "pointerMove", "x": start[0], "y": start[1],
-                            "duration": duration},
-                           {"type": "pointerDown", "button": 0},
-                           {"type": "pointerMove", "x": end[0], "y": end[1],
-                            "duration": duration},
-                           {"type": "pointerUp", "button": 0}]})
+                       "actions": [move(start), {"type": "pointerDown", "button": 0}, move(end),
+                                   {"type": "pointerUp", "button": 0}]})
 
     def drag(self, start, end=None):
         # Moves take as long as Selenium's, so that the page sees the moves between.
@@ -554,10 +444,9 @@ class Firefox(Browser):
         self.command("browsingContext.setViewport", context=self.context,
                      viewport={"width": width, "height": height}, devicePixelRatio=1)
 
-    def screenshot(self, margin=4):
-        return self._around_window(lambda box: self.command(
-            "browsingContext.captureScreenshot", context=self.context, origin="viewport",
-            format={"type": "image/png"}, clip={"type": "box", **box})["data"], margin)
+    def png(self):
+        return base64.b64decode(self.command("browsingContext.captureScreenshot",
+                                             context=self.context)["data"])
 
     def _stop(self):
         """Firefox closed as its session ends (told to stop when it never opened one), or killed
@@ -582,12 +471,12 @@ class Firefox(Browser):
 
 
 def browser(engine):
-    """The engine of that name, which fails the test when it, its driver or its client is
-    missing. Firefox needs Selenium too: the scenario names its keys as Selenium does."""
+    """The engine of that name; the test fails, naming it, when the engine, its driver, its client
+    or Pillow, which reads the screenshots, is missing."""
     if engine == Firefox.name:
-        require("selenium", "websocket", FIREFOX)
+        require("websocket", "PIL", FIREFOX)
         return Firefox()
-    require("selenium", *ENGINES[engine])
+    require("selenium", "PIL", *ENGINES[engine])
     return {"chromium": Chromium, "webkitgtk": WebKit}[engine]()
 
 

@@ -23,14 +23,6 @@ PHONE = {"width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True}
 MODULE = "ponderival-module"
 
 
-def wait_for_answer(page, d, answer):
-    names = [field["name"] for field in d.seen_fields()]
-    page.wait("arguments[0].every((n, i) => document.getElementById(n)"
-              ".querySelector('[aria-hidden]').textContent === String(arguments[1][i])) && "
-              "document.getElementById('cmdStop').textContent === arguments[2]",
-              names, list(answer), d["stopLooks"]["idle"]["caption"], what=f"the answer {answer}")
-
-
 def check_exports(site, testsite, single, d):
     """The test hook is the test module's start procedure: the page handed out, served or as
     one file, has none, and both still export the two entries the page's script calls."""
@@ -48,7 +40,6 @@ def check_exports(site, testsite, single, d):
 def check_early_click(site, d):
     """With the search's files held back by the server, the window is already on screen and
     takes keys and a click; the click runs once the search has loaded, and only once."""
-    from selenium.webdriver.common.keys import Keys  # pylint: disable=import-outside-toplevel
     first, second = d.focusable()
     with HeldServer(site, MODULE) as server, Chromium(load="none") as page:
         page.driver.get(server.url)
@@ -57,12 +48,12 @@ def check_early_click(site, d):
         page.wait("document.getElementById(arguments[0])?.getClientRects().length", first,
                   what="the window on screen")
         for focus in (second, first):
-            page.press(Keys.TAB)
+            page.press("TAB")
             expect(page.focused(), focus, "the focus after Tab while the search loads")
         page.click(first)
         expect(page.js("return typeof createPonderival"), "undefined", "the search, held back")
         server.release()
-        wait_for_answer(page, d, answers(1)[0])
+        page.wait_for_answer(d, answers(1)[0])
 
 
 def popup(page, url):
@@ -138,7 +129,7 @@ def check_phone(page, d, url):
             page.cdp("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
     tap("Label5", times=2)
     tap("cmdStop")
-    wait_for_answer(page, d, answers(1)[0])
+    page.wait_for_answer(d, answers(1)[0])
     left, top, width, height = page.window_rect()
     # Chromium never zooms a page of the device's width on a double tap; the page asks every
     # browser not to.
@@ -155,30 +146,24 @@ def check_phone(page, d, url):
 
 def check_offline(page, d, server):
     """Once the page has been opened, it works again with the server gone."""
-    from selenium.webdriver.common.keys import Keys  # pylint: disable=import-outside-toplevel
     page.open(server.url)
     page.wait("navigator.serviceWorker.controller !== null", what="the service worker")
     server.stop()
     page.driver.refresh()
-    page.wait("document.querySelector('main') && "
-              "!document.querySelector('main').hasAttribute('aria-busy')",
+    page.wait("document.querySelector('main:not([aria-busy])') !== null",
               what="the page again, from the service worker")
-    page.press(Keys.SPACE)
-    wait_for_answer(page, d, answers(1)[0])
+    page.press("SPACE")
+    page.wait_for_answer(d, answers(1)[0])
 
 
 def check_single_file(page, d, path):
     """From disk, with no server: the page works, breaks none of its policy and asks for
     nothing but what it carries."""
-    from selenium.webdriver.common.keys import Keys  # pylint: disable=import-outside-toplevel
     url = Path(path).resolve().as_uri()
     page.open(url)
-    page.press(Keys.ENTER)
-    wait_for_answer(page, d, answers(1)[0])
-    console, requests = page.logs(url)
-    expect([e["message"] for e in console if "Content Security Policy" in e["message"] or
-            e["level"] == "SEVERE"], [], "policy violations and errors in the console")
-    expect([u for u in requests if u != url and not u.startswith("data:")], [],
+    page.press("ENTER")
+    page.wait_for_answer(d, answers(1)[0])
+    expect([u for u in page.asked(url) if u != url and not u.startswith("data:")], [],
            "requests from the single file")
 
 

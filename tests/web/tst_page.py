@@ -16,8 +16,8 @@ import sys
 from pathlib import Path
 from urllib.parse import urlparse
 
-from pagesupport import (Chromium, Faces, Picture, Server, Description, answers, browser,
-                         expect, inverted, require)
+from pagesupport import (Chromium, Faces, Server, Description, answers, browser, expect,
+                         inverted, require)
 
 # The window lands on whole pixels at every density tried.
 VIEWPORT = (798, 596)
@@ -140,19 +140,14 @@ def check_keyboard(page, d):
     """Tab and Right or Down go to the next button, Shift+Tab and Left or Up to the one before,
     round the two; Esc presses nothing. From no button, Tab goes to the first of the table's tab
     order, wherever the document puts it."""
-    from selenium.webdriver.common.keys import Keys  # pylint: disable=import-outside-toplevel
     first, second = d.focusable()
-    for key, shift, focus in (("TAB", False, second), ("TAB", False, first),
-                              ("TAB", True, second), ("TAB", True, first),
-                              ("RIGHT", False, second), ("DOWN", False, first),
-                              ("LEFT", False, second), ("UP", False, first),
-                              ("LEFT", False, second), ("RIGHT", False, first),
-                              ("UP", False, second), ("DOWN", False, first),
-                              ("ESCAPE", False, first)):
-        page.press(getattr(Keys, key), shift)
+    # Each key but Esc takes the focus to the other button.
+    keys = "TAB TAB Shift+TAB Shift+TAB RIGHT DOWN LEFT UP LEFT RIGHT UP DOWN ESCAPE".split()
+    for key, focus in zip(keys, [second, first] * 6 + [first]):
+        page.press(key)
         expect([page.focused(), page.text("cmdStop"), page.text("lblN")],
                [focus, d["stopLooks"]["idle"]["caption"], d.controls["lblN"]["text"]],
-               f"the window after {'Shift+' * shift}{key}")
+               f"the window after {key}")
     # A click that names no control of the table, as a script may make one, runs nothing, and
     # the window goes on (the answers below start from here).
     kept = page.js("window.failed = []; addEventListener('error', e => failed.push(e.message));"
@@ -166,7 +161,7 @@ def check_keyboard(page, d):
            "the window after clicks on controls -1 and 99")
     page.js("document.getElementById(arguments[0]).before(document.getElementById(arguments[1]));"
             "document.activeElement.blur()", first, second)
-    page.press(Keys.TAB)
+    page.press("TAB")
     expect(page.focused(), first, "the focus after Tab from no button, the document reordered")
     page.js("document.getElementById(arguments[0]).after(document.getElementById(arguments[1]))",
             first, second)
@@ -175,13 +170,12 @@ def check_keyboard(page, d):
 def check_backdrop(page, d):
     """A click on the grey around the window leaves the focus on its button, and a drag from
     there across the window selects none of its texts."""
-    from selenium.webdriver.common.keys import Keys  # pylint: disable=import-outside-toplevel
     first, second = d.focusable()
     left, top, width, height = page.window_rect()
     for focus, shift_tab_to in ((first, second), (second, first)):
         page.drag((int(left) - 10, int(top) + 10))
         expect(page.focused(), focus, "the focus after a click on the backdrop")
-        page.press(Keys.TAB, shift=True)
+        page.press("Shift+TAB")
         expect(page.focused(), shift_tab_to, "the focus after the backdrop, then Shift+Tab")
     page.drag((int(left) - 10, int(top) + 10), (int(left + width) - 5, int(top + height) - 5))
     expect([page.focused(), page.js("return getSelection().toString()")], [first, ""],
@@ -191,20 +185,14 @@ def check_backdrop(page, d):
 def check_answers(page, d):
     """Enter, Space and the mouse each search on to the next answer, and a screen reader hears
     the run start, then the answer with its headings and the button's caption."""
-    from selenium.webdriver.common.keys import Keys  # pylint: disable=import-outside-toplevel
     looks, seen = d["stopLooks"], d.seen_fields()
-    for answer, press in zip(answers(3), (Keys.ENTER, Keys.SPACE, None)):
+    for answer, press in zip(answers(3), ("ENTER", "SPACE", None)):
         if press:
             page.press(press)
         else:
             page.click("cmdStop")
-        values = [str(value) for value in answer]
-        page.wait("arguments[0].every((n, i) => document.getElementById(n)"
-                  ".querySelector('[aria-hidden]').textContent === arguments[1][i]) && "
-                  "document.getElementById('cmdStop').textContent === arguments[2]",
-                  [f["name"] for f in seen], values, looks["idle"]["caption"],
-                  what=f"the answer {values}")
-        spoken = [f"{d.heading(f)} {value}" for f, value in zip(seen, values)]
+        page.wait_for_answer(d, answer)
+        spoken = [f"{d.heading(f)} {value}" for f, value in zip(seen, answer)]
         heard = page.js("return [[...document.getElementById(arguments[0]).children]"
                         ".map(p => p.textContent).slice(-3), [...document.querySelectorAll"
                         "('main .sr:not([role])')].map(e => e.textContent), document."
@@ -220,7 +208,6 @@ def check_running(page, d, faces):
     """Started by a click that moves no focus, then running with the focus on cmdEsc; the fields'
     spoken names follow at a pace a screen reader can take while the unseen fields change with
     every step."""
-    from selenium.webdriver.common.keys import Keys  # pylint: disable=import-outside-toplevel
     running = d["stopLooks"]["running"]
     # A click that moves no focus itself, as Safari's and Firefox's on macOS: the clicked button
     # takes it all the same.
@@ -228,7 +215,7 @@ def check_running(page, d, faces):
     page.wait("document.getElementById('cmdStop').textContent === arguments[0]",
               running["caption"])
     expect(page.focused(), "cmdStop", "the focus after a click that moves none")
-    page.press(Keys.TAB)
+    page.press("TAB")
     check_look(page.screenshot(), d, running["face"], "cmdEsc")
     faces.look(page)
     counts = page.js_async("""const done = arguments[2];
@@ -254,11 +241,10 @@ def check_end(page, d, url):
     """Esc presses nothing; cmdEsc, with the focus, ends the program at once. This tab was not
     opened by a script and has a history, so the page may not close it: it is left with one line
     and a way to start again, the line describing the link that has the focus."""
-    from selenium.webdriver.common.keys import Keys  # pylint: disable=import-outside-toplevel
-    page.press(Keys.ESCAPE)
+    page.press("ESCAPE")
     expect([page.text("cmdStop"), page.js("return document.querySelector('main').hidden")],
            [d["stopLooks"]["running"]["caption"], False], "the window after Esc")
-    page.press(Keys.ENTER)
+    page.press("ENTER")
     page.wait("document.querySelector('main').hidden", what="the window gone")
     house = page.text("lblN")
     page.ticks(5, d["timer1"]["interval"])
@@ -277,7 +263,6 @@ def check_end(page, d, url):
 def check_overflow(page, d, url, faces):
     """On the test page, the step whose sum leaves 32 bits fails with what it wrote so far on
     show; the report is modal, alone, and the program ends once it is acknowledged."""
-    from selenium.webdriver.common.keys import Keys  # pylint: disable=import-outside-toplevel
     page.open(url)
     page.js("history.pushState(null, '', location.href)")
     house = int(page.text("lblN"))
@@ -286,7 +271,7 @@ def check_overflow(page, d, url, faces):
     failing = house
     while failing * (failing + 1) // 2 <= INT32_MAX:
         failing += 1
-    page.press(Keys.SPACE)
+    page.press("SPACE")
     report = d.ids["report"]
     page.wait("document.getElementById(arguments[0]).open", report, what="the report")
     fields = ["lblN", "lblCivico", "lblTot"]
@@ -302,17 +287,14 @@ def check_overflow(page, d, url, faces):
     faces.look(page)
     page.ticks(5, d["timer1"]["interval"])
     expect([page.text(name) for name in fields], expected, "the panel once the timer is due")
-    page.press(Keys.ENTER)
+    page.press("ENTER")
     page.wait("document.querySelector('main').hidden && !document.getElementById("
               "arguments[0]).hidden && !document.getElementById(arguments[1]).open",
               d.ids["endedLine"], report, what="the program ended")
 
 
 def check_policy(page, url, site):
-    console, requests = page.logs(url)
-    expect([e["message"] for e in console if "Content Security Policy" in e["message"] or
-            e["level"] == "SEVERE"], [], "policy violations and errors in the console")
-    expect([u for u in requests if not u.startswith(url) or not
+    expect([u for u in page.asked(url) if not u.startswith(url) or not
             (Path(site) / (urlparse(u).path.lstrip("/") or "index.html")).is_file()], [],
            "requests for anything but the page's own files")
     kept = page.driver.execute_async_script("""const done = arguments[0];
@@ -337,8 +319,8 @@ def check_sharpness(url, d):
     for scale in SCALES:
         with Chromium(scale, SMALL_WINDOW) as page:
             page.open(url)
-            picture = Picture(page.driver.get_screenshot_as_png())
-            left, top, _, _ = page.window_rect()
+            picture = page.screenshot()
+            left, top = picture.left, picture.top
             for c in d["controls"]:
                 if c["visible"] and c["kind"] in ("label", "field") and c["fill"] == "colour":
                     y = round((top + c["top"] + 1) * scale)

@@ -32,19 +32,72 @@ inline const QColor runningPink =
 inline const QColor escCyan =
     windowtest::fromLowByteRed(form::findControl("cmdEsc").value().background.value);
 
+// The face's top row lies below the two-pixel edge and the focus rectangle drawn inside it.
+inline constexpr int faceRow = 5;
+
 // The colour at the top middle of a button's face, clear of its edge, focus rectangle and text.
-[[nodiscard]] QColor faceColour(const QImage &button);
+[[nodiscard]] inline QColor faceColour(const QImage &button)
+{
+    return button.pixelColor(button.width() / 2, faceRow);
+}
+
 // True when the face's whole top row, edge to edge inside the focus rectangle, is the colour.
-[[nodiscard]] bool faceIs(const QImage &button, const QColor &colour);
+[[nodiscard]] inline bool faceIs(const QImage &button, const QColor &colour)
+{
+    for (int x = faceRow; x < button.width() - faceRow; ++x) {
+        if (button.pixelColor(x, faceRow) != colour) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // cmdStop's run look, told by its hue alone so that a tinted face still reads.
-[[nodiscard]] bool looksRunning(const QImage &stopButton);
-[[nodiscard]] bool looksIdle(const QImage &stopButton);
-// The dotted focus rectangle inside a button.
-[[nodiscard]] bool focusShown(const QImage &button);
+[[nodiscard]] inline bool looksRunning(const QImage &stopButton)
+{
+    const QColor face = faceColour(stopButton);
+    return face.red() > face.green() + 20;
+}
+
+[[nodiscard]] inline bool looksIdle(const QImage &stopButton)
+{
+    const QColor face = faceColour(stopButton);
+    return face.green() > face.red() + 20;
+}
+
+// The dotted focus rectangle inside a button: its top row, three pixels in, against the face
+// just below it.
+[[nodiscard]] inline bool focusShown(const QImage &button)
+{
+    int dots = 0;
+    for (int x = 3; x < button.width() - 3; ++x) {
+        dots += button.pixel(x, 3) != button.pixel(x, faceRow);
+    }
+    return dots >= (button.width() - 6) / 3;
+}
+
 // A pressed button's edge: dark along the top and left.
-[[nodiscard]] bool sunken(const QImage &button);
+[[nodiscard]] inline bool sunken(const QImage &button)
+{
+    return qGray(button.pixel(0, button.height() / 2)) < 128 &&
+           qGray(button.pixel(button.width() / 2, 0)) < 128;
+}
+
 // Whether a field shows any text, dark on its light background.
-[[nodiscard]] bool showsText(const QImage &field);
-[[nodiscard]] QString describe(const QColor &colour);
+[[nodiscard]] inline bool showsText(const QImage &field)
+{
+    int dark = 0;
+    for (int y = 0; y < field.height(); ++y) {
+        for (int x = 0; x < field.width(); ++x) {
+            dark += qGray(field.pixel(x, y)) < 96;
+        }
+    }
+    return dark > 5;
+}
+
+[[nodiscard]] inline QString describe(const QColor &colour)
+{
+    return QStringLiteral("(%1, %2, %3)").arg(colour.red()).arg(colour.green()).arg(colour.blue());
+}
 
 } // namespace windowreading
