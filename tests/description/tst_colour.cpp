@@ -18,9 +18,7 @@ struct ColourRow
     int red, green, blue;
 };
 
-class ColourChannels : public testing::TestWithParam<ColourRow>
-{
-};
+using ColourChannels = testing::TestWithParam<ColourRow>;
 
 // Colours are written as the description writes them, blue in the high byte and red in the low.
 TEST_P(ColourChannels, HasRedInTheLowByte)
@@ -46,9 +44,7 @@ struct TextRow
     Colour drawn;
 };
 
-class TextOnFill : public testing::TestWithParam<TextRow>
-{
-};
+using TextOnFill = testing::TestWithParam<TextRow>;
 
 // The desktop's text where it stands out at least 4.5:1, else black or white: #767676 is the
 // lightest grey that stands out on white (4.54:1), #777777 the first that does not (4.48:1).

@@ -11,17 +11,13 @@ here=$(dirname "$0")
 . "$here/../support/testlib.sh"
 deb=$1 description=$2
 
-require_tool lintian lintian
-require_tool dpkg-parsechangelog dpkg-dev
-require_tool man man-db
-require_tool python3 python3
+require_tool lintian:lintian dpkg-parsechangelog:dpkg-dev man:man-db python3:python3
 # Debian's own Python, whichever python3 comes first on the PATH: python3-debian is installed there.
 /usr/bin/python3 -c 'import debian.copyright' 2>/dev/null || {
     echo "missing tool: Python's debian.copyright is not installed (Debian package python3-debian)" >&2
     exit 77
 }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+make_work_folder
 
 # An override, should one ever be needed, goes in usr/share/lintian/overrides/ponderival with a
 # comment saying why.

@@ -11,8 +11,7 @@ here=$(dirname "$0")
 . "$here/../support/testlib.sh"
 program=$1 unstripped=$2
 
-require_tool hardening-check devscripts
-require_tool readelf binutils
+require_tool hardening-check:devscripts readelf:binutils
 protections="Position Independent Executable
 Stack protected
 Fortify Source functions

@@ -15,16 +15,13 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../support/testlib.sh"
 build=$(realpath "$1") version=$2
 
-for tool in cpack:cmake makensis:nsis wine:wine64 xdotool:xdotool python3:python3; do
-    require_tool "${tool%:*}" "${tool#*:}"
-done
+require_tool cpack:cmake makensis:nsis wine:wine64 xdotool:xdotool python3:python3
 case "${WINEPREFIX:-}" in
 */ponderival-wine.*) [ -n "${DISPLAY:-}" ] || fail "a Wine prefix from with-wine.sh but no DISPLAY" ;;
 *) exec "$here/../../scripts/with-wine.sh" bash "$0" "$@" ;;
 esac
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+make_work_folder
 installer_name=Ponderival-$version-win64.exe
 publisher="Gli sviluppatori di Ponderival"
 

@@ -11,11 +11,8 @@ here=$(dirname "$0")
 . "$here/../support/testlib.sh"
 exe=$1 version=$2
 
-require_tool x86_64-w64-mingw32-objdump binutils-mingw-w64-x86-64
-require_tool wrestool icoutils
-require_tool python3 python3
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+require_tool x86_64-w64-mingw32-objdump:binutils-mingw-w64-x86-64 wrestool:icoutils python3:python3
+make_work_folder
 
 # Headers and imports.
 TZ=UTC0 x86_64-w64-mingw32-objdump -p "$exe" >"$work/headers.txt"

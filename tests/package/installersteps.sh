@@ -22,12 +22,8 @@ visible_window() { # NAME_PATTERN [BESIDES]: sets window to the first visible wi
     [ -n "$window" ]
 }
 
-wait_for_window() { # NAME_PATTERN: sets window to the first visible window of that name
-    until_true "$patience" visible_window "$1"
-}
-
-wait_for_window_besides() { # WINDOW NAME_PATTERN: like wait_for_window, for another window
-    until_true "$patience" visible_window "$2" "$1"
+wait_for_window() { # NAME_PATTERN [BESIDES]: visible_window, once one shows within the patience
+    until_true "$patience" visible_window "$@"
 }
 
 wait_for_exit() { # PID WHAT: the process's exit status, or failure once the patience is spent
@@ -79,7 +75,7 @@ check_italian_pages() {
     wait_for_window "$caption" || fail "no installer window titled \"Installazione di Ponderival\""
     installer_window=$window
     xdotool windowfocus --sync "$installer_window" key Escape
-    wait_for_window_besides "$installer_window" "$caption" ||
+    wait_for_window "$caption" "$installer_window" ||
         fail "Esc in the installer asked nothing"
     xdotool windowfocus --sync "$window" key Return
     wait_for_exit "$pid" "the cancelled installer" >/dev/null

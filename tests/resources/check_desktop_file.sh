@@ -6,7 +6,7 @@ set -euo pipefail
 . "$(dirname "$0")/../support/testlib.sh"
 desktop=$1 program=$2 hicolor=$3
 
-require_tool desktop-file-validate desktop-file-utils
+require_tool desktop-file-validate:desktop-file-utils
 report=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $report"
 expect_same "desktop-file-validate output" "" "$report"
 

@@ -6,7 +6,7 @@ set -euo pipefail
 . "$(dirname "$0")/../support/testlib.sh"
 ico=$1
 
-require_tool icotool icoutils
+require_tool icotool:icoutils
 expect_same "icotool -l $ico" \
     "--icon --index=1 --width=32 --height=32 --bit-depth=1 --palette-size=2
 --icon --index=2 --width=32 --height=32 --bit-depth=4 --palette-size=16

@@ -6,7 +6,7 @@ set -euo pipefail
 . "$(dirname "$0")/../support/testlib.sh"
 metainfo=$1 desktop=$2 program=$3 version=$4
 
-require_tool appstreamcli appstream
+require_tool appstreamcli:appstream
 report=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli: $report"
 # Errors, warnings and infos would be listed with E:, W: or I:; pedantic notes are not shown.
 problems=$(grep -E '^[EWI]: ' <<<"$report" || true)

@@ -6,10 +6,9 @@ set -euo pipefail
 . "$(dirname "$0")/../support/testlib.sh"
 rc=$1 version=$2
 
-require_tool x86_64-w64-mingw32-windres binutils-mingw-w64-x86-64
-require_tool x86_64-w64-mingw32-gcc gcc-mingw-w64-x86-64 # windres preprocesses with it
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# windres preprocesses with gcc.
+require_tool x86_64-w64-mingw32-windres:binutils-mingw-w64-x86-64 x86_64-w64-mingw32-gcc:gcc-mingw-w64-x86-64
+make_work_folder
 x86_64-w64-mingw32-windres "$rc" -O res -o "$work/program.res"
 x86_64-w64-mingw32-windres -i "$work/program.res" -O rc -o "$work/readback.rc"
 block() { sed -n "/^$1/,/^END\$/p" "$work/readback.rc" | grep -v '^ *0x' | tr -s ' \t' ' '; }

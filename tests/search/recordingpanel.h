@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colour.h"
 #include "frmponderivaldescription.h"
 #include "memorypanel.h"
 
@@ -61,7 +62,7 @@ public:
     }
     [[nodiscard]] static std::string backgroundEntry(ponderival::Colour background)
     {
-        return "background 0x" + hex6(background.value);
+        return "background " + ponderival::hexText(background);
     }
     [[nodiscard]] static std::string captionEntry(const ponderival::form::ButtonLook &look)
     {
@@ -76,16 +77,6 @@ private:
     static std::string name(ponderival::Field field)
     {
         return std::string(ponderival::fieldName(field));
-    }
-    // Six upper-case hex digits, as the colour is written in the window's description.
-    static std::string hex6(std::uint32_t value)
-    {
-        constexpr std::string_view digits = "0123456789ABCDEF";
-        std::string text(6, '0');
-        for (auto place = text.rbegin(); place != text.rend(); ++place, value >>= 4U) {
-            *place = digits.at(value & 0xFU);
-        }
-        return text;
     }
 
     ponderival::MemoryPanel m_state;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <string_view>
+#include <utility>
 
 // The panel's texts and 32-bit arithmetic, with the edges of the 32-bit range and the texts the
 // program must refuse rather than read as 0.
@@ -38,9 +39,7 @@ struct Int32Row
     std::int32_t value;
 };
 
-class TextToInt32 : public testing::TestWithParam<Int32Row>
-{
-};
+using TextToInt32 = testing::TestWithParam<Int32Row>;
 
 TEST_P(TextToInt32, ReadsAndWritesBackTheSameText)
 {
@@ -66,19 +65,12 @@ struct TextRow
 };
 
 // Texts that are no decimal number at all: both readings refuse them with a type mismatch.
-class BadText : public testing::TestWithParam<TextRow>
-{
-};
+using BadText = testing::TestWithParam<TextRow>;
 
-TEST_P(BadText, IsNoInt32)
+TEST_P(BadText, IsNoInt32AndNoDouble)
 {
     const TextRow &row = GetParam();
     EXPECT_EQ(errorNumberOf([&] { (void)textToInt32(row.text); }), 13);
-}
-
-TEST_P(BadText, IsNoDouble)
-{
-    const TextRow &row = GetParam();
     EXPECT_EQ(errorNumberOf([&] { (void)textToDouble(row.text); }), 13);
 }
 
@@ -98,44 +90,35 @@ struct DoubleRow
     double value;
 };
 
-// A fraction or an exponent makes a decimal number, but not an integer.
-class NonIntegerText : public testing::TestWithParam<DoubleRow>
+// Texts that only a double reads: a fraction or an exponent makes no integer (type mismatch),
+// and digits beyond the 32-bit range overflow the 32-bit reading alone.
+struct DoubleOnlyRow
 {
+    std::string_view name;
+    std::string_view text;
+    int int32Error;
+    double value;
 };
 
-TEST_P(NonIntegerText, IsNoInt32ButADouble)
+using DoubleOnlyText = testing::TestWithParam<DoubleOnlyRow>;
+
+TEST_P(DoubleOnlyText, IsNoInt32ButADouble)
 {
-    const DoubleRow &row = GetParam();
-    EXPECT_EQ(errorNumberOf([&] { (void)textToInt32(row.text); }), 13);
+    const DoubleOnlyRow &row = GetParam();
+    EXPECT_EQ(errorNumberOf([&] { (void)textToInt32(row.text); }), row.int32Error);
     EXPECT_EQ(textToDouble(row.text), row.value);
 }
 
-INSTANTIATE_TEST_SUITE_P(Refused, NonIntegerText,
-                         testing::Values(DoubleRow{"decimal_point", "1.5", 1.5},
-                                         DoubleRow{"exponent", "1e3", 1000.0}),
-                         RowName{});
+INSTANTIATE_TEST_SUITE_P(
+    Refused, DoubleOnlyText,
+    testing::Values(DoubleOnlyRow{"decimal_point", "1.5", 13, 1.5},
+                    DoubleOnlyRow{"exponent", "1e3", 13, 1000.0},
+                    DoubleOnlyRow{"maximum_plus_1", "2147483648", 6, 2147483648.0},
+                    DoubleOnlyRow{"minimum_minus_1", "-2147483649", 6, -2147483649.0},
+                    DoubleOnlyRow{"twenty_digits", "99999999999999999999", 6, 1e20}),
+    RowName{});
 
-// Digits beyond the 32-bit range: only the 32-bit reading overflows.
-class OutOfRangeText : public testing::TestWithParam<DoubleRow>
-{
-};
-
-TEST_P(OutOfRangeText, OverflowsInt32ButNotDouble)
-{
-    const DoubleRow &row = GetParam();
-    EXPECT_EQ(errorNumberOf([&] { (void)textToInt32(row.text); }), 6);
-    EXPECT_EQ(textToDouble(row.text), row.value);
-}
-
-INSTANTIATE_TEST_SUITE_P(Edges, OutOfRangeText,
-                         testing::Values(DoubleRow{"maximum_plus_1", "2147483648", 2147483648.0},
-                                         DoubleRow{"minimum_minus_1", "-2147483649", -2147483649.0},
-                                         DoubleRow{"twenty_digits", "99999999999999999999", 1e20}),
-                         RowName{});
-
-class DoubleOutOfRange : public testing::TestWithParam<TextRow>
-{
-};
+using DoubleOutOfRange = testing::TestWithParam<TextRow>;
 
 TEST_P(DoubleOutOfRange, Overflows)
 {
@@ -148,9 +131,7 @@ INSTANTIATE_TEST_SUITE_P(Edges, DoubleOutOfRange,
                                          TextRow{"negative", "-1e999"}),
                          RowName{});
 
-class DoubleText : public testing::TestWithParam<DoubleRow>
-{
-};
+using DoubleText = testing::TestWithParam<DoubleRow>;
 
 TEST_P(DoubleText, ReadsAndWritesBackTheSameText)
 {
@@ -174,56 +155,44 @@ TEST(DoubleToText, MinusZeroReadsAsZero)
     EXPECT_EQ(doubleToText(-0.0), "0");
 }
 
+// Either the sum, or the overflow (6) and no sum at all.
 struct SumRow
 {
     std::string_view name;
     std::int32_t a;
     std::int32_t b;
     std::int32_t sum;
+    int error;
 };
 
-class CheckedAdd : public testing::TestWithParam<SumRow>
-{
-};
+using CheckedAdd = testing::TestWithParam<SumRow>;
 
-TEST_P(CheckedAdd, AddsEitherWayRound)
+TEST_P(CheckedAdd, AddsOrOverflowsEitherWayRound)
 {
     const SumRow &row = GetParam();
-    EXPECT_EQ(checkedAdd(row.a, row.b), row.sum);
-    EXPECT_EQ(checkedAdd(row.b, row.a), row.sum);
+    for (const std::pair<std::int32_t, std::int32_t> &operands :
+         {std::pair{row.a, row.b}, std::pair{row.b, row.a}}) {
+        std::int32_t sum = 0;
+        EXPECT_EQ(errorNumberOf([&] { sum = checkedAdd(operands.first, operands.second); }),
+                  row.error);
+        EXPECT_EQ(sum, row.sum);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    InRange, CheckedAdd,
-    testing::Values(SumRow{"ordinary", 2, 3, 5}, SumRow{"up_to_maximum", int32Max - 1, 1, int32Max},
-                    SumRow{"down_to_minimum", int32Min + 1, -1, int32Min},
-                    SumRow{"opposite_edges", int32Max, int32Min, -1},
-                    SumRow{"last_sum_before_overflow", 2147385345, 65535, 2147450880}),
-    RowName{});
+INSTANTIATE_TEST_SUITE_P(InRange, CheckedAdd,
+                         testing::Values(SumRow{"ordinary", 2, 3, 5, 0},
+                                         SumRow{"up_to_maximum", int32Max - 1, 1, int32Max, 0},
+                                         SumRow{"down_to_minimum", int32Min + 1, -1, int32Min, 0},
+                                         SumRow{"opposite_edges", int32Max, int32Min, -1, 0},
+                                         SumRow{"last_sum_before_overflow", 2147385345, 65535,
+                                                2147450880, 0}),
+                         RowName{});
 
-struct OperandsRow
-{
-    std::string_view name;
-    std::int32_t a;
-    std::int32_t b;
-};
-
-class CheckedAddOverflow : public testing::TestWithParam<OperandsRow>
-{
-};
-
-TEST_P(CheckedAddOverflow, RaisesOverflowEitherWayRound)
-{
-    const OperandsRow &row = GetParam();
-    EXPECT_EQ(errorNumberOf([&] { (void)checkedAdd(row.a, row.b); }), 6);
-    EXPECT_EQ(errorNumberOf([&] { (void)checkedAdd(row.b, row.a); }), 6);
-}
-
-INSTANTIATE_TEST_SUITE_P(OutOfRange, CheckedAddOverflow,
-                         testing::Values(OperandsRow{"maximum_plus_1", int32Max, 1},
-                                         OperandsRow{"minimum_minus_1", int32Min, -1},
-                                         OperandsRow{"maximum_plus_maximum", int32Max, int32Max},
-                                         OperandsRow{"sum_at_n_65536", 2147450880, 65536}),
+INSTANTIATE_TEST_SUITE_P(OutOfRange, CheckedAdd,
+                         testing::Values(SumRow{"maximum_plus_1", int32Max, 1, 0, 6},
+                                         SumRow{"minimum_minus_1", int32Min, -1, 0, 6},
+                                         SumRow{"maximum_plus_maximum", int32Max, int32Max, 0, 6},
+                                         SumRow{"sum_at_n_65536", 2147450880, 65536, 0, 6}),
                          RowName{});
 
 TEST(NarrowToInt32, KeepsTheEdgesAndRefusesBeyond)

@@ -35,9 +35,7 @@ struct FirstStepRow
     bool running;
 };
 
-class FirstSteps : public testing::TestWithParam<FirstStepRow>
-{
-};
+using FirstSteps = testing::TestWithParam<FirstStepRow>;
 
 TEST_P(FirstSteps, LeaveTheirTextsAndRunState)
 {
@@ -121,9 +119,7 @@ struct TransitionRow
     std::string_view streetAfter;
 };
 
-class Transition : public testing::TestWithParam<TransitionRow>
-{
-};
+using Transition = testing::TestWithParam<TransitionRow>;
 
 // cmdStop starting and halting the search: the exact order of the writes, and what each
 // transition leaves of the last solution.
@@ -178,9 +174,7 @@ std::vector<LongStreetRow> longStreetRows()
     return rows;
 }
 
-class LongStreet : public testing::TestWithParam<LongStreetRow>
-{
-};
+using LongStreet = testing::TestWithParam<LongStreetRow>;
 
 TEST_P(LongStreet, AddsEveryHouseUpTo10000AndGoesOn)
 {

@@ -82,9 +82,7 @@ struct SolutionRow
     WholeSearch::Found expected;
 };
 
-class Solution : public testing::TestWithParam<SolutionRow>
-{
-};
+using Solution = testing::TestWithParam<SolutionRow>;
 
 TEST_P(Solution, IsFoundAtItsStepAndAddsUp)
 {

@@ -2,11 +2,14 @@
 # Sourced by the shell tests and scripts. A test whose tool is missing exits with 77, naming it;
 # scripts/install-deps.sh test installs every one of them.
 
-require_tool() { # TOOL DEBIAN_PACKAGE
-    if ! command -v "$1" >/dev/null 2>&1; then
-        echo "missing tool: $1 is not installed (Debian package $2)" >&2
-        exit 77
-    fi
+require_tool() { # TOOL:DEBIAN_PACKAGE...
+    local tool
+    for tool in "$@"; do
+        if ! command -v "${tool%%:*}" >/dev/null 2>&1; then
+            echo "missing tool: ${tool%%:*} is not installed (Debian package ${tool#*:})" >&2
+            exit 77
+        fi
+    done
 }
 
 # Every wait has a deadline, never a count of tries nor a fixed sleep: a busy machine is slow.
@@ -18,6 +21,9 @@ until_true() { # SECONDS COMMAND...: runs it until it succeeds, or fails once th
         sleep 0.1
     done
 }
+
+# Sets work to a new temporary folder, removed when the script exits.
+make_work_folder() { work=$(mktemp -d) && trap 'rm -rf "$work"' EXIT; }
 
 fail() {
     echo "FAIL: $*" >&2

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -47,12 +48,9 @@ constexpr std::array offers{
 
 const Offer *offerNamed(std::string_view name)
 {
-    for (const Offer &offer : offers) {
-        if (offer.name == name) {
-            return &offer;
-        }
-    }
-    return nullptr;
+    const auto offer = std::find_if(offers.begin(), offers.end(),
+                                    [&](const Offer &each) { return each.name == name; });
+    return offer != offers.end() ? &*offer : nullptr;
 }
 
 // Read from the plugins' metadata, without loading one: Qt would end the program at once if the

@@ -14,12 +14,7 @@ if [ "${1:-}" = --xwayland ]; then
 fi
 tools=(weston:weston weston-screenshooter:weston)
 [ ${#xwayland[@]} -eq 0 ] || tools+=(Xwayland:xwayland)
-for tool in "${tools[@]}"; do
-    if ! command -v "${tool%%:*}" >/dev/null; then
-        echo "FAIL: ${tool%%:*} is not installed (Debian package ${tool#*:})" >&2
-        exit 1
-    fi
-done
+require_tool "${tools[@]}"
 
 runtime=$(mktemp -d)
 chmod 0700 "$runtime"

@@ -51,9 +51,7 @@ struct KeyPress
     bool onEsc;
 };
 
-class KeysPressFocusedButton : public testing::TestWithParam<KeyPress>
-{
-};
+using KeysPressFocusedButton = testing::TestWithParam<KeyPress>;
 
 struct Closing
 {
@@ -61,9 +59,7 @@ struct Closing
     std::function<void(WindowDriver &)> close;
 };
 
-class ClosingWhileRunning : public testing::TestWithParam<Closing>
-{
-};
+using ClosingWhileRunning = testing::TestWithParam<Closing>;
 
 } // namespace
 

@@ -138,9 +138,7 @@ TEST(WindowFrame, BorderlessPopupOfDescribedSizeCentredOnWorkArea)
     EXPECT_NE(GetClassLongPtrW(window, GCLP_HICONSM), 0U);
 }
 
-class OpeningShow : public testing::TestWithParam<int>
-{
-};
+using OpeningShow = testing::TestWithParam<int>;
 
 // However the program is asked to start, the window opens at its own size in the middle of the
 // work area: asked to maximise, it shows as it is; asked to minimise, it stays so until restored.
@@ -231,9 +229,7 @@ TEST(ControlLayout, TwipsAndPointsBecomePixels)
     }
 }
 
-class HighDensity : public testing::TestWithParam<UINT>
-{
-};
+using HighDensity = testing::TestWithParam<UINT>;
 
 // Windows sends WM_DPICHANGED when the window reaches a denser monitor: places scale, and the
 // fonts are made anew at their point sizes rather than stretched.

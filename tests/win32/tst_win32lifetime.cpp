@@ -11,9 +11,7 @@ namespace {
 
 using ponderival::Field;
 
-class EndOfTheSearch : public testing::TestWithParam<const char *>
-{
-};
+using EndOfTheSearch = testing::TestWithParam<const char *>;
 
 struct MessageBoxSeen
 {

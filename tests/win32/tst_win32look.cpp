@@ -34,9 +34,7 @@ bool focusFrameShown(const WindowDriver &driver, const RECT &button, COLORREF fi
     return false;
 }
 
-class ControlColours : public testing::TestWithParam<Look>
-{
-};
+using ControlColours = testing::TestWithParam<Look>;
 
 } // namespace
 

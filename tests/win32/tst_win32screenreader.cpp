@@ -10,9 +10,11 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <map>
+#include <memory>
 #include <oleacc.h>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 #include <windows.h>
@@ -68,24 +70,15 @@ void CALLBACK onEvent(HWINEVENTHOOK /*hook*/, DWORD event, HWND control, LONG ob
     heard.at(index).name = std::move(name);
 }
 
-class EventHook
+// Every WinEvent of the process, heard out of context until the hook goes.
+using EventHook = std::unique_ptr<std::remove_pointer_t<HWINEVENTHOOK>, decltype(&UnhookWinEvent)>;
+
+EventHook hookEvents(DWORD process)
 {
-public:
-    explicit EventHook(DWORD process)
-        : m_hook(SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, onEvent, process, 0,
-                                 WINEVENT_OUTOFCONTEXT))
-    {}
-    ~EventHook() { UnhookWinEvent(m_hook); }
-    EventHook(const EventHook &) = delete;
-    EventHook &operator=(const EventHook &) = delete;
-    EventHook(EventHook &&) = delete;
-    EventHook &operator=(EventHook &&) = delete;
-
-    [[nodiscard]] bool hooked() const { return m_hook != nullptr; }
-
-private:
-    HWINEVENTHOOK m_hook;
-};
+    return {
+        SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, onEvent, process, 0, WINEVENT_OUTOFCONTEXT),
+        UnhookWinEvent};
+}
 
 HWND child(HWND window, std::string_view name)
 {
@@ -176,8 +169,8 @@ TEST(ScreenReader, HearsEachRunAndItsAnswerAtAPaceAndNeverAnUnseenField)
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     heard.clear();
     ChildProcess program(hostProgram(PONDERIVAL_EXECUTABLE));
-    const EventHook hook(program.id());
-    ASSERT_TRUE(hook.hooked());
+    const EventHook hook = hookEvents(program.id());
+    ASSERT_TRUE(hook);
     const HWND window = program.waitForWindow();
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(program.bringToFront(window, child(window, "cmdStop")));
@@ -201,17 +194,14 @@ TEST(ScreenReader, HearsEachRunAndItsAnswerAtAPaceAndNeverAnUnseenField)
 
     // Between the third run's start and its answer, every event of the program against the time it
     // was raised: at most about ten a second (10.5, as the Qt window's figure is held to).
-    const auto live = [&](std::size_t index) {
-        return heard.at(index).event == liveRegionChanged;
+    const auto nextLive = [&](std::size_t index) {
+        while (heard.at(index).event != liveRegionChanged) {
+            ++index;
+        }
+        return index;
     };
-    std::size_t start = runs.at(2).first;
-    while (!live(start)) {
-        ++start;
-    }
-    std::size_t answer = start + 1;
-    while (!live(answer)) {
-        ++answer;
-    }
+    const std::size_t start = nextLive(runs.at(2).first);
+    const std::size_t answer = nextLive(start + 1);
     const double seconds = (heard.at(answer).time - heard.at(start).time) / 1000.0;
     const double rate = static_cast<double>(answer - start - 1) / seconds;
     std::printf("Third run: %zu events in %.2f s while running, %.1f a second\n",

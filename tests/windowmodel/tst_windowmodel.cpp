@@ -158,9 +158,7 @@ struct ClickRow
     std::vector<int> closedWith;
 };
 
-class Clicks : public testing::TestWithParam<ClickRow>
-{
-};
+using Clicks = testing::TestWithParam<ClickRow>;
 
 TEST_P(Clicks, RunTheirControlsProcedure)
 {

@@ -2,7 +2,6 @@
 #include "windowreading.h"
 
 #include <QGuiApplication>
-#include <QScreen>
 #include <QTest>
 
 #include <memory>
@@ -31,7 +30,7 @@ class tst_XButtons : public QObject
 
 private slots:
     void initTestCase();
-    void init();
+    void init() { m_driver = std::make_unique<WindowDriver>(); }
     void cleanup() { m_driver.reset(); }
     void faces_data();
     void faces();
@@ -49,14 +48,6 @@ void tst_XButtons::initTestCase()
     QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"),
              "runs on an X server, e.g. with-xvfb.sh tst_xbuttons");
     QVERIFY2(xdotool({QStringLiteral("version")}), "needs xdotool");
-}
-
-void tst_XButtons::init()
-{
-    const QPoint middle = QGuiApplication::primaryScreen()->geometry().center();
-    QVERIFY(xdotool(
-        {QStringLiteral("mousemove"), QString::number(middle.x()), QString::number(middle.y())}));
-    m_driver = std::make_unique<WindowDriver>();
 }
 
 void tst_XButtons::faces_data()

@@ -2,11 +2,20 @@
 
 #include "windowreading.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 
 #include <tuple>
 
 using namespace windowreading;
+
+WindowDriver::WindowDriver()
+{
+    const QPoint middle = QGuiApplication::primaryScreen()->geometry().center();
+    QVERIFY(xdotool(
+        {QStringLiteral("mousemove"), QString::number(middle.x()), QString::number(middle.y())}));
+}
 
 WindowDriver::~WindowDriver()
 {

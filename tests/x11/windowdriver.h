@@ -23,7 +23,8 @@
 class WindowDriver
 {
 public:
-    WindowDriver() = default;
+    // Puts the pointer where the X server puts it when it starts, in the middle of the screen.
+    WindowDriver();
     // Lets go of a mouse button still held, so that a failed test leaves no input behind.
     ~WindowDriver();
     WindowDriver(const WindowDriver &) = delete;

@@ -6,8 +6,6 @@
 set -euo pipefail
 # shellcheck source-path=SCRIPTDIR source=../support/testlib.sh
 . "$(dirname "$0")/../support/testlib.sh"
-for tool in Xvfb:xvfb xdotool:xdotool xprop:x11-utils dbus-run-session:dbus-daemon; do
-    require_tool "${tool%%:*}" "${tool#*:}"
-done
+require_tool Xvfb:xvfb xdotool:xdotool xprop:x11-utils dbus-run-session:dbus-daemon
 export QT_QPA_PLATFORM=xcb
 exec python3 "$(dirname "$0")/../support/xvfb.py" --size 1280x1024x24 "$@"

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QHash>
 #include <QPixmap>
 #include <QProcessEnvironment>
 #include <QScreen>
@@ -19,24 +20,16 @@ QString programPath()
 
 QRect windowGeometry(const QString &window)
 {
-    QRect geometry;
     const QString shell =
         xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window})
             .value_or(QString());
+    QHash<QString, int> values;
     for (const QString &line : shell.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        const QString name = line.section(QLatin1Char('='), 0, 0);
-        const int value = line.section(QLatin1Char('='), 1).toInt();
-        if (name == QLatin1String("X")) {
-            geometry.moveLeft(value);
-        } else if (name == QLatin1String("Y")) {
-            geometry.moveTop(value);
-        } else if (name == QLatin1String("WIDTH")) {
-            geometry.setWidth(value);
-        } else if (name == QLatin1String("HEIGHT")) {
-            geometry.setHeight(value);
-        }
+        values.insert(line.section(QLatin1Char('='), 0, 0),
+                      line.section(QLatin1Char('='), 1).toInt());
     }
-    return geometry;
+    return {values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")),
+            values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT"))};
 }
 
 } // namespace
