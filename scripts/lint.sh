@@ -8,6 +8,9 @@
 #   scripts/lint.sh [--last] BUILD...      e.g. scripts/lint.sh build/ci build/wasm build/windows
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# clang-tidy builds each unit's whole syntax tree with malloc: on transparent huge pages, where the
+# system grants them on request, it runs a tenth faster.
+export GLIBC_TUNABLES=glibc.malloc.hugetlb=1${GLIBC_TUNABLES:+:$GLIBC_TUNABLES}
 last=false
 if [ "${1:-}" = --last ]; then
     last=true
