@@ -18,8 +18,10 @@ class Xvfb(Started):
 
     def __init__(self, size="1024x768x24"):
         read_end, write_end = os.pipe()
+        # No reset when the last client leaves: a program connecting just then would be refused.
         self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", size, "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", size, "-nolisten", "tcp",
+             "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as number:
