@@ -14,9 +14,9 @@ namespace {
 
 constexpr const wchar_t *windowClassName = L"Ponderival.frmPonderival";
 constexpr int programIconId = 1;
-// The window is named, and its fields, once it is on the screen, when the program first waits:
+// COM and the annotations come once the window is on the screen, when the program first waits:
 // the one timer message of the window.
-constexpr UINT_PTR windowShown = 1;
+constexpr UINT_PTR connectScreenReader = 1;
 
 HICON programIcon(HINSTANCE instance, int widthMetric, int heightMetric)
 {
@@ -162,15 +162,9 @@ LRESULT frmPonderival::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
         HANDLE_MSG(hwnd, WM_DESTROY, onDestroy);
     case DM_GETDEFID:
         return onGetDefId();
-    case WM_GETOBJECT:
-        // An accessibility client asks before it reads a name: the annotations are laid on first.
-        m_screenReader.connect();
-        return DefWindowProcW(hwnd, message, wParam, lParam);
     case WM_TIMER:
-        KillTimer(hwnd, windowShown);
-        if (ScreenReader::screenReaderRunning()) {
-            m_screenReader.connect();
-        }
+        KillTimer(hwnd, connectScreenReader);
+        m_screenReader.connect();
         // Named after the puzzle, as in the other windows; its caption stays the described one.
         m_screenReader.nameWindow(hwnd, form::window.accessibleName);
         m_model.windowOpened();
@@ -191,7 +185,7 @@ BOOL frmPonderival::onCreate(HWND hwnd, LPCREATESTRUCTW /*creation*/)
 {
     m_controls.create(hwnd);
     m_screenReader.create(hwnd, firstOwnId);
-    SetTimer(hwnd, windowShown, USER_TIMER_MINIMUM, nullptr);
+    SetTimer(hwnd, connectScreenReader, USER_TIMER_MINIMUM, nullptr);
     const UINT dpi = windowDpi(hwnd);
     const int width = pixelsAt(form::window.width, dpi);
     const int height = pixelsAt(form::window.height, dpi);

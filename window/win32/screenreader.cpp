@@ -48,13 +48,10 @@ void ScreenReader::create(HWND window, int firstId)
     }
 }
 
-// COM and the annotations take a moment to load (15 ms under Wine), and only a screen reader or
-// another accessibility client reads them: they come when one runs or first asks the window.
+// COM and the annotations take a moment to load (15 ms under Wine), so they come once the window
+// is on the screen; a program that imported ole32 would load it, and all it needs, before then.
 void ScreenReader::connect()
 {
-    if (m_ole32 != nullptr) {
-        return;
-    }
     m_ole32 = LoadLibraryW(L"ole32.dll");
     const auto initialize = comFunction<decltype(CoInitializeEx)>(m_ole32, "CoInitializeEx");
     const auto create = comFunction<decltype(CoCreateInstance)>(m_ole32, "CoCreateInstance");
@@ -73,34 +70,17 @@ void ScreenReader::connect()
         if (m_services && status != nullptr) {
             check(m_services->SetHwndProp(status, clientObject, CHILDID_SELF, liveSettingProperty,
                                           setting));
+            m_annotated.emplace_back(status, clientObject, &liveSettingProperty);
         }
     }
-    for (const Annotation &annotation : m_annotations) {
-        layOn(annotation);
-    }
-}
-
-bool ScreenReader::screenReaderRunning()
-{
-    BOOL running = FALSE;
-    return SystemParametersInfoW(SPI_GETSCREENREADER, 0, &running, 0) != FALSE && running != FALSE;
 }
 
 void ScreenReader::release()
 {
-    if (m_services) {
-        for (const HWND status : m_status) {
-            check(m_services->ClearHwndProps(status, clientObject, CHILDID_SELF,
-                                             &liveSettingProperty, 1));
-        }
-        for (const Annotation &annotation : m_annotations) {
-            check(m_services->ClearHwndProps(annotation.control, annotation.object, CHILDID_SELF,
-                                             annotation.property, 1));
-        }
+    for (const auto &[control, object, property] : m_annotated) {
+        check(m_services->ClearHwndProps(control, object, CHILDID_SELF, property, 1));
     }
-    m_annotations.clear();
-    m_services.reset();
-    m_status = {};
+    m_annotated.clear();
 }
 
 // One change of one live region, so that the answer is never heard after its caption.
@@ -118,28 +98,16 @@ void ScreenReader::annotate(HWND control, const MSAAPROPID &property, DWORD chan
                             std::string_view text, LONG object)
 {
     const auto id = static_cast<DWORD>(object);
-    const auto same = [&](const Annotation &each) {
-        return each.control == control && each.object == id && each.property == &property;
-    };
-    const auto found = std::find_if(m_annotations.begin(), m_annotations.end(), same);
-    Annotation &annotation =
-        found != m_annotations.end()
-            ? *found
-            : m_annotations.emplace_back(Annotation{control, id, &property, {}});
-    annotation.text = toWide(text);
-    layOn(annotation);
-    NotifyWinEvent(changed, control, object, CHILDID_SELF);
-}
-
-void ScreenReader::layOn(const Annotation &annotation)
-{
     if (m_services) {
-        check(annotation.text.empty()
-                  ? m_services->ClearHwndProps(annotation.control, annotation.object, CHILDID_SELF,
-                                               annotation.property, 1)
-                  : m_services->SetHwndPropStr(annotation.control, annotation.object, CHILDID_SELF,
-                                               *annotation.property, annotation.text.c_str()));
+        check(text.empty() ? m_services->ClearHwndProps(control, id, CHILDID_SELF, &property, 1)
+                           : m_services->SetHwndPropStr(control, id, CHILDID_SELF, property,
+                                                        toWide(text).c_str()));
+        const Annotation annotation{control, id, &property};
+        if (std::find(m_annotated.begin(), m_annotated.end(), annotation) == m_annotated.end()) {
+            m_annotated.push_back(annotation);
+        }
     }
+    NotifyWinEvent(changed, control, object, CHILDID_SELF);
 }
 
 // Wine has no annotations (E_NOTIMPL): the controls then keep what they say of themselves. Any

@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <memory>
 #include <oleacc.h>
-#include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 #include <windows.h>
 
@@ -31,13 +31,9 @@ public:
     // The status controls, with ids from firstId on: shown, so that no event of theirs is dropped,
     // but of no size.
     void create(HWND window, int firstId);
-    // Takes COM and lays on the annotations asked for so far: until then names and descriptions
-    // are only announced. Once is enough; later calls do nothing.
+    // Takes COM and the annotations: until then names and descriptions are only announced.
     void connect();
-    // Whether a screen reader says it is running, so that the annotations are wanted from the
-    // start.
-    [[nodiscard]] static bool screenReaderRunning();
-    // Takes back every annotation while the controls are still there, for good.
+    // Takes back every annotation while the controls are still there.
     void release();
 
     void say(const Announcement &announcement);
@@ -66,17 +62,10 @@ private:
         void operator()(IUnknown *object) const { object->Release(); }
     };
 
-    struct Annotation
-    {
-        HWND control;
-        DWORD object;
-        const MSAAPROPID *property;
-        std::wstring text;
-    };
+    using Annotation = std::tuple<HWND, DWORD, const MSAAPROPID *>;
 
     void annotate(HWND control, const MSAAPROPID &property, DWORD changed, std::string_view text,
                   LONG object = OBJID_CLIENT);
-    void layOn(const Annotation &annotation);
     void check(HRESULT result);
 
     // COM for this thread, taken while the window lives; given back after the services.
@@ -85,8 +74,7 @@ private:
     std::unique_ptr<IAccPropServices, Release> m_services;
     std::array<HWND, statusSlots> m_status{};
     std::size_t m_next = 0;
-    // The names and descriptions in force, laid on as they change once COM is taken.
-    std::vector<Annotation> m_annotations;
+    std::vector<Annotation> m_annotated;
     HRESULT m_fault = S_OK;
 };
 
