@@ -14,8 +14,9 @@
 #include <windowsx.h>
 
 // A bare Windows window, timed by winbench beside Ponderival.exe: a popup of the same size and
-// caption showing what the program's window shows, each text in its place and font, as plain
-// statics and push buttons, and nothing else. With the argument "ticking", cmdStop's button
+// caption showing what the program's window shows, each text in its place and font and each
+// described fill, as plain statics and buttons, and nothing else: timed to the same point, the
+// fills on screen. With the argument "ticking", cmdStop's button
 // starts a 10 ms timer that writes the same four texts the program writes at each step, two of
 // them into hidden statics, for the same 985 ticks the program's leg runs. That is the least any
 // Windows window showing these texts and numbers can cost.
@@ -32,6 +33,8 @@ struct Bare
     long long n = tickleg::firstN;
     int ticks = 0;
     std::vector<HFONT> fonts;
+    // The children with a described fill, and their brushes.
+    std::vector<std::pair<HWND, HBRUSH>> fills;
 };
 
 Bare bare;
@@ -45,17 +48,55 @@ HFONT fontOf(const form::Font &font)
     return bare.fonts.emplace_back(CreateFontIndirectW(&description));
 }
 
+HBRUSH fillOf(HWND child)
+{
+    for (const auto &[filled, brush] : bare.fills) {
+        if (filled == child) {
+            return brush;
+        }
+    }
+    return nullptr;
+}
+
 HWND createChild(HWND window, const form::Control &control, bool shown, int id)
 {
     const bool button = control.kind == form::ControlKind::Button;
+    const bool filled = control.fill == form::Fill::Colour;
     const RECT r = pixelsOf(control.place);
     const HWND child = CreateWindowExW(
         0, button ? L"BUTTON" : L"STATIC", ponderival::win32::toWide(control.text).c_str(),
-        WS_CHILD | (shown ? WS_VISIBLE : 0U) | (button ? BS_PUSHBUTTON : SS_CENTER), r.left, r.top,
-        r.right - r.left, r.bottom - r.top, window,
+        WS_CHILD | (shown ? WS_VISIBLE : 0U) |
+            (button ? (filled ? BS_OWNERDRAW : BS_PUSHBUTTON) : SS_CENTER),
+        r.left, r.top, r.right - r.left, r.bottom - r.top, window,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(control.font)), FALSE);
+    if (filled) {
+        bare.fills.emplace_back(child, CreateSolidBrush(control.background.value));
+    }
     return child;
+}
+
+// The described fills, as the program shows them: a static's background, a button's face.
+HBRUSH onCtlColorStatic(HWND /*window*/, HDC context, HWND child, int /*type*/)
+{
+    const HBRUSH brush = fillOf(child);
+    if (brush != nullptr) {
+        LOGBRUSH colour{};
+        GetObjectW(brush, sizeof(colour), &colour);
+        SetBkColor(context, colour.lbColor);
+    }
+    return brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE);
+}
+
+void onDrawItem(HWND /*window*/, const DRAWITEMSTRUCT *item)
+{
+    RECT face = item->rcItem;
+    DrawEdge(item->hDC, &face, EDGE_RAISED, BF_RECT | BF_ADJUST);
+    FillRect(item->hDC, &face, fillOf(item->hwndItem));
+    wchar_t text[64] = {};
+    GetWindowTextW(item->hwndItem, text, 64);
+    SetBkMode(item->hDC, TRANSPARENT);
+    DrawTextW(item->hDC, text, -1, &face, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
 BOOL onCreate(HWND window, LPCREATESTRUCT create)
@@ -65,7 +106,8 @@ BOOL onCreate(HWND window, LPCREATESTRUCT create)
     std::size_t field = 0;
     for (const form::Control &control : form::controls) {
         const bool isField = control.kind == form::ControlKind::Field && control.name != "lblCase";
-        if ((control.visible && !control.text.empty()) || (ticking && isField)) {
+        const bool shows = !control.text.empty() || control.fill == form::Fill::Colour;
+        if ((control.visible && shows) || (ticking && isField)) {
             const HWND child = createChild(window, control, control.visible,
                                            control.name == "cmdStop" ? startId : 0);
             if (ticking && isField) {
@@ -111,6 +153,8 @@ LRESULT dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         HANDLE_MSG(window, WM_CREATE, onCreate);
         HANDLE_MSG(window, WM_COMMAND, onCommand);
         HANDLE_MSG(window, WM_TIMER, onTimer);
+        HANDLE_MSG(window, WM_CTLCOLORSTATIC, onCtlColorStatic);
+        HANDLE_MSG(window, WM_DRAWITEM, onDrawItem);
         HANDLE_MSG(window, WM_DESTROY, onDestroy);
     default:
         return DefWindowProcW(window, message, wParam, lParam);
