@@ -3,6 +3,7 @@ it sends a second while the search runs, and the CPU of the program, Orca and th
 bus over the same seconds. Each is measured in a headless Orca session (tests/a11y), with the
 window's own pacing and, for comparison, with Qt's own events alone."""
 
+import contextlib
 import re
 import subprocess
 import sys
@@ -36,10 +37,9 @@ def run_to_fourth_run(session, window, probe):
     idle = stop_button_colour(session, window, probe)
     for _ in range(3):
         session.keys("space")
-        try:
+        # The first run halts within 40 ms, perhaps before it was seen.
+        with contextlib.suppress(TimeoutError):
             wait_for(lambda: stop_button_colour(session, window, probe) != idle, 2, "a run")
-        except TimeoutError:
-            pass  # the first run halts within 40 ms, perhaps before it was seen
         wait_for(lambda: stop_button_colour(session, window, probe) == idle, 60, "the halt")
     session.keys("space")
     wait_for(lambda: stop_button_colour(session, window, probe) != idle, 10, "the fourth run")
@@ -49,21 +49,17 @@ def run_to_fourth_run(session, window, probe):
 def a11y_bus_pid(session):
     """The accessibility bus's daemon: the one whose socket lies in this session's folder."""
     for cmdline in Path("/proc").glob("[0-9]*/cmdline"):
-        try:
-            words = cmdline.read_bytes().split(b"\0")
-        except OSError:
-            continue
-        if any(b"accessibility.conf" in word for word in words) \
-                and any(str(session.home).encode() in word for word in words):
-            return int(cmdline.parent.name)
+        with contextlib.suppress(OSError):  # a process that ended meanwhile
+            command = cmdline.read_bytes()
+            if b"accessibility.conf" in command and str(session.home).encode() in command:
+                return int(cmdline.parent.name)
     return None
 
 
 def measure_session(program, orca, probe):
     """Events a second and CPU (% of a core) of program, Orca and bus while the search runs."""
     with OrcaSession(program, orca=orca, timeout=120) as session:
-        session.launch()
-        window = session.window_id()
+        window = session.launch()
         if orca:
             Script(session).expect(r".*push button.*", timeout=120)
         idle = run_to_fourth_run(session, window, probe)
@@ -87,7 +83,7 @@ def measure_session(program, orca, probe):
 
 def orca_figures(program, plain_program, formplaces):
     """Paced (the window's own) and plain (Qt's own, plain_program) figures, and the program alone
-    with no screen reader; None when Orca or a tool is missing. FORMPLACES tells where cmdStop is."""
+    with no screen reader; None when Orca or a tool is missing. formplaces gives cmdStop's place."""
     if missing_tools() or not all(Path(p).exists() for p in (program, plain_program, formplaces)):
         return None
     probe = Description(formplaces).inside("cmdStop")

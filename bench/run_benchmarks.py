@@ -4,6 +4,7 @@ measured in the same run. Usage: run_benchmarks.py BENCH_DIR [--runs N] [--windo
 [--web SITE_DIR DESCRIPTION_JSON]."""
 
 import argparse
+import contextlib
 import json
 import os
 import shutil
@@ -11,7 +12,6 @@ import subprocess
 import sys
 import tempfile
 import time
-from contextlib import contextmanager
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "support"))
@@ -35,21 +35,11 @@ def google_benchmark_median_us(bench, program, name, env):
                 if row.get("aggregate_name") == "median")
 
 
-@contextmanager
-def x_server():
-    """A private Xvfb for the runs that need a real X server, or None without one."""
-    if not shutil.which("Xvfb"):
-        yield None
-        return
-    with Xvfb() as server:
-        yield {"DISPLAY": server.display, "QT_QPA_PLATFORM": "xcb"}
-
-
-@contextmanager
+@contextlib.contextmanager
 def accessibility_bus(bench, x_env):
     """A session bus with the accessibility bus on it and a listener that registers for the events
-    a screen reader hears, as for a screen-reader user."""
-    if not shutil.which("dbus-daemon"):
+    a screen reader hears, as for a screen-reader user; None with no X server or no bus."""
+    if not x_env or not shutil.which("dbus-daemon"):
         yield None
         return
     daemon = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
@@ -60,10 +50,7 @@ def accessibility_bus(bench, x_env):
                                 env={**os.environ, **env}, stdout=subprocess.PIPE,
                                 stderr=subprocess.DEVNULL, text=True)
     try:
-        if not listener.stdout.readline().startswith("listening"):
-            yield None
-            return
-        yield env
+        yield env if listener.stdout.readline().startswith("listening") else None
     finally:
         for process in (listener, daemon):
             process.terminate()
@@ -84,6 +71,29 @@ def startups(bench, runs, modes, env):
             launch = {**env, "PONDERIVAL_LAUNCH_NS": str(time.time_ns())}
             samples[mode].append(parse_figures(run(bench, "bench_startup", mode, env=launch)))
     return [medians(samples[mode]) for mode in modes]
+
+
+def cpu_row(row, a11y, program, bare):
+    cpu = program["cpu_percent"]
+    row(f"CPU running, X11, a11y {a11y} (% core)", f"{cpu:.2f}", f"{bare['cpu_percent']:.2f}",
+        "bare window", "<= 3", cpu <= 3)
+
+
+def tick_rows(row, bench, runs, offscreen):
+    """The tick rate offscreen and, on a private Xvfb where there is one, on X11, with the CPU
+    there with accessibility off and on."""
+    with Xvfb() if shutil.which("Xvfb") else contextlib.nullcontext() as server:
+        x_env = server and {"DISPLAY": server.display, "QT_QPA_PLATFORM": "xcb"}
+        for name, env in [("offscreen", offscreen)] + ([("X11", x_env)] if x_env else []):
+            program, bare = tick_leg(bench, runs, env)
+            rate = program["tick_rate_percent"]
+            row(f"tick rate, {name} (% of 100/s)", f"{rate:.2f}",
+                f"{bare['tick_rate_percent']:.2f}", "bare window", ">= 99.5", rate >= 99.5)
+            if name == "X11":
+                cpu_row(row, "off", program, bare)
+        with accessibility_bus(bench, x_env) as a11y_env:
+            if a11y_env:
+                cpu_row(row, "on", *tick_leg(bench, runs, a11y_env))
 
 
 def screen_reader_rows(row, bench):
@@ -113,27 +123,7 @@ def measure(bench, runs):
     row("worst step, n = 7070 (us)", f"{window_us:.1f}", f"{core_us:.1f}", "core alone",
         "<= 500 through the window", window_us <= 500)
 
-    legs = [("offscreen", offscreen)]
-    with x_server() as x_env:
-        if x_env:
-            legs.append(("X11", x_env))
-        for name, env in legs:
-            program, bare = tick_leg(bench, runs, env)
-            rate = program["tick_rate_percent"]
-            row(f"tick rate, {name} (% of 100/s)", f"{rate:.2f}",
-                f"{bare['tick_rate_percent']:.2f}", "bare window", ">= 99.5", rate >= 99.5)
-            if name == "X11":
-                cpu = program["cpu_percent"]
-                row("CPU running, X11, a11y off (% core)", f"{cpu:.2f}",
-                    f"{bare['cpu_percent']:.2f}", "bare window", "<= 3", cpu <= 3)
-        if x_env:
-            with accessibility_bus(bench, x_env) as a11y_env:
-                if a11y_env:
-                    program, bare = tick_leg(bench, runs, a11y_env)
-                    cpu = program["cpu_percent"]
-                    row("CPU running, X11, a11y on (% core)", f"{cpu:.2f}",
-                        f"{bare['cpu_percent']:.2f}", "bare window", "<= 3", cpu <= 3)
-
+    tick_rows(row, bench, runs, offscreen)
     screen_reader_rows(row, bench)
 
     start_runs = max(runs * 5, 15)

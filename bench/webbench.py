@@ -2,8 +2,7 @@
 """The web page's rows of the benchmark table, measured in headless Chromium through Selenium and
 its DevTools protocol, each beside a plain page measured in the same run: the built page with its
 scripts taken out (static.html), and that page with a script that writes the same four texts
-every 10 ms as the search does (plain.html). Places and colours come from description.json, which the build writes beside the
-page from the window's description.
+every 10 ms as the search does (plain.html). Places and colours come from description.json.
 
 Run as a program, SITE_DIR DESCRIPTION_JSON [RUNS], it prints the rows as JSON; run_benchmarks.py
 calls web_rows(), which runs it under an interpreter that has Selenium (python3-selenium)."""
@@ -157,22 +156,21 @@ def measure(site, description, runs):
     with tempfile.TemporaryDirectory(prefix="ponderival-webbench-") as temporary:
         folder = Path(temporary)
         comparison_pages(site, folder)
-        server = chromium.Server(folder, log=(folder / "requests.log").open("w"))
-        url, driver = server.url, browser(probe)
-        try:
-            sizes = downloads(driver, url, folder)
-            loads, running = {"page": [], "static": []}, {"program": [], "plain": []}
-            # Alternated, so that a slower stretch of the machine falls on both alike.
-            for _ in range(max(runs * 5, 15)):
-                loads["page"].append(open_page(driver, url + "index.html"))
-                loads["static"].append(open_page(driver, url + "static.html"))
-            for _ in range(runs):
-                running["program"].append(run_program(driver, url, description))
-                open_page(driver, url + "plain.html")
-                running["plain"].append(running_figures(driver, "window.ticks"))
-        finally:
-            driver.quit()
-            server.stop()
+        with chromium.Server(folder, log=(folder / "requests.log").open("w")) as server:
+            url, driver = server.url, browser(probe)
+            try:
+                sizes = downloads(driver, url, folder)
+                loads, running = {"page": [], "static": []}, {"program": [], "plain": []}
+                # Alternated, so that a slower stretch of the machine falls on both alike.
+                for _ in range(max(runs * 5, 15)):
+                    loads["page"].append(open_page(driver, url + "index.html"))
+                    loads["static"].append(open_page(driver, url + "static.html"))
+                for _ in range(runs):
+                    running["program"].append(run_program(driver, url, description))
+                    open_page(driver, url + "plain.html")
+                    running["plain"].append(running_figures(driver, "window.ticks"))
+            finally:
+                driver.quit()
     return (sizes, {key: statistics.median(times) for key, times in loads.items()},
             medians(running["program"]), medians(running["plain"]))
 

@@ -1,6 +1,6 @@
 // The plain page the benchmark compares the page's running search with: the same window, no
 // WebAssembly, and a script that writes the same four texts into it every 10 ms as the search
-// does (the house before the candidate and the sum after it unseen, the sum and the candidate seen).
+// does (the house before the candidate and the sum after it unseen, the sum and candidate seen).
 "use strict";
 
 window.ticks = 0;

@@ -36,18 +36,11 @@
   const near = (a, b) => b === null || Math.abs(a - b) <= 1;
 
   function inPlace() {
-    const frame = document.getElementById(wanted[0].id);
-    if (!frame) {
-      return false;
-    }
-    const origin = frame.getBoundingClientRect();
-    return wanted.every((box) => {
+    const origin = document.getElementById(wanted[0].id)?.getBoundingClientRect();
+    return origin !== undefined && wanted.every((box) => {
       const element = document.getElementById(box.id);
-      if (!element) {
-        return false;
-      }
-      const place = element.getBoundingClientRect();
-      return getComputedStyle(element).backgroundColor === box.colour &&
+      const place = element?.getBoundingClientRect();
+      return place !== undefined && getComputedStyle(element).backgroundColor === box.colour &&
         near(place.left - origin.left, box.left) && near(place.top - origin.top, box.top) &&
         near(place.width, box.width) && near(place.height, box.height);
     });
@@ -55,16 +48,14 @@
 
   // The frame in which everything first stands in place is on screen when the next one begins,
   // unless the page's first paint comes later still.
-  function watch() {
-    requestAnimationFrame(() => {
-      if (!inPlace()) {
-        watch();
-        return;
-      }
+  const watch = () => requestAnimationFrame(() => {
+    if (inPlace()) {
       requestAnimationFrame((shown) => {
         probe.paint = shown;
       });
-    });
-  }
+    } else {
+      watch();
+    }
+  });
   watch();
 })();

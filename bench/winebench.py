@@ -22,7 +22,8 @@ def windows_path(path):
 def run_under_wine(legs, timeout):
     """Runs each (label, winbench arguments) leg in turn, in one Wine, and gives back each label's
     figures as {label: [{name: value}, ...]}, one dict per run."""
-    script = "set -e\n" + "".join(f"echo @{label}\nwine {shlex.join(args)}\n" for label, args in legs)
+    script = "set -e\n" + "".join(f"echo @{label}\nwine {shlex.join(args)}\n"
+                                   for label, args in legs)
     env = {key: value for key, value in os.environ.items() if key != "DISPLAY"}
     done = subprocess.run([str(WITH_WINE), "sh", "-c", script], capture_output=True, text=True,
                           env=env, timeout=timeout, check=True)

@@ -3,6 +3,7 @@ accessibility bus on it, speech-dispatcher speaking through espeak-ng to a null 
 Orca writing everything it says to a debug log. Keys reach the program and Orca through XTEST.
 What Orca should say comes from the window's description."""
 
+import contextlib
 import fcntl
 import os
 import re
@@ -40,6 +41,13 @@ def missing_tools():
     return missing + ([str(BUS_LAUNCHER)] if not BUS_LAUNCHER.exists() else [])
 
 
+def exit_if_missing(missing):
+    """Exits 77, naming what is missing, which CTest counts as skipped where tests may skip."""
+    if missing:
+        print("missing: " + ", ".join(missing), file=sys.stderr)
+        sys.exit(77)
+
+
 def cpu_seconds(pid):
     fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
     return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
@@ -55,7 +63,6 @@ class Texts:
         self.idle = re.escape(controls["cmdStop"]["text"])
         self.running = re.escape(facts["stopLooks"]["running"]["caption"])
         self.esc = re.escape(controls["cmdEsc"]["text"])
-        # The seen fields' headings, left to right.
         self.sum, self.house, self.street = (re.escape(facts.heading(field))
                                              for field in facts.seen_fields())
         # What a screen reader would call the unseen fields, were they ever exposed.
@@ -89,9 +96,11 @@ class OrcaSession:
         self.app = self.orca = self.bus = self.monitor = self.monitor_reader = self.xvfb = None
         self.a11y_address = self.lock = None
 
-    def start(self, *args, **kwargs):
-        process = subprocess.Popen(*args, env=self.env, stdin=subprocess.DEVNULL,
-                                   start_new_session=True, **kwargs)
+    def start(self, command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL):
+        """A process of the session, ended with it; what it writes is dropped, or piped as text."""
+        process = subprocess.Popen(command, env=self.env, stdin=subprocess.DEVNULL, stdout=stdout,
+                                   stderr=stderr, text=True, errors="replace",
+                                   start_new_session=True)
         self.processes.append(process)
         return process
 
@@ -123,10 +132,9 @@ class OrcaSession:
                     **{name: value for name, value in os.environ.items()
                        if name.endswith("SAN_OPTIONS") or name.startswith("PONDERIVAL_")}}
         self.bus = self.start(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+                              stdout=subprocess.PIPE)
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self.bus.stdout.readline().strip()
-        self.start([str(BUS_LAUNCHER), "--launch-immediately"],
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.start([str(BUS_LAUNCHER), "--launch-immediately"])
         self.a11y_address = wait_for(self._accessibility_bus_address, 20, "the accessibility bus")
         if self.with_orca:
             # Started through the interpreter, Orca is not named "orca" in the process table, where
@@ -134,8 +142,7 @@ class OrcaSession:
             orca = shutil.which("orca")
             interpreter = Path(orca).read_text().splitlines()[0].removeprefix("#!").split()
             self.orca = self.start([*interpreter, orca, "-u", str(self.home / "orca"),
-                                    "--debug-file", str(self.log)],
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                    "--debug-file", str(self.log)])
             wait_for(lambda: "Startup complete" in self._log_text(), self.timeout, "Orca")
 
     def _accessibility_bus_address(self):
@@ -152,21 +159,26 @@ class OrcaSession:
         return SPEECH.findall(self._log_text())
 
     def launch(self):
-        self.app = self.start([self.program], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-        window = wait_for(self.window_id, self.timeout, "the program's window")
+        self.app = self.start([self.program], stderr=subprocess.PIPE)
+        return self.focus(wait_for(self.window_id, self.timeout, "the program's window"))
+
+    def focus(self, window):
         # With no window manager on the server, keyboard focus is given to the window directly.
         subprocess.run(["xdotool", "windowfocus", "--sync", window], env=self.env, check=True,
                        timeout=self.timeout)
-        return self.app
+        return window
+
+    def find_window(self, *criteria):
+        """The last of the shown windows that xdotool search finds by the criteria, or None."""
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", *criteria], env=self.env,
+                               capture_output=True, text=True, check=False).stdout.split()
+        return found[-1] if found else None
 
     def window_id(self):
         if self.app.poll() is not None:
             raise RuntimeError(f"the program ended ({self.app.returncode}): "
-                               + self.app.stderr.read().decode(errors="replace"))
-        done = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.app.pid),
-                               "--name", "Form1"], env=self.env, capture_output=True, text=True,
-                              check=False)
-        return done.stdout.split()[0] if done.stdout.split() else None
+                               + self.app.stderr.read())
+        return self.find_window("--pid", str(self.app.pid), "--name", "Form1")
 
     def keys(self, *keys):
         subprocess.run(["xdotool", "key", "--delay", "60", *keys], env=self.env, check=True,
@@ -177,7 +189,7 @@ class OrcaSession:
         # Line-buffered and read as it comes: a monitor that stops reading is cut off by the bus.
         self.monitor = self.start(["stdbuf", "-oL", "dbus-monitor", "--address", self.a11y_address,
                                    "type='signal',interface='org.a11y.atspi.Event.Object'"],
-                                  stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+                                  stdout=subprocess.PIPE)
         self.event_log = []
         self.monitor_reader = threading.Thread(target=self._read_monitor, daemon=True)
         self.monitor_reader.start()
@@ -200,10 +212,8 @@ class OrcaSession:
             print("\n".join(repr(text) for text in self.utterances()))
         for process in reversed(self.processes):
             if process.poll() is None:
-                try:
+                with contextlib.suppress(ProcessLookupError):
                     os.killpg(process.pid, signal.SIGTERM)
-                except ProcessLookupError:
-                    pass
         for process in reversed(self.processes):
             try:
                 process.wait(timeout=10)
@@ -256,6 +266,13 @@ class Script:
                     for p in patterns]
             return self.position + max(ends) if all(ends) else None
         self.position = wait_for(found, timeout, f"Orca to say all of {patterns!r}")
+
+    def tab_round(self, texts, echo=None):
+        """cmdStop said with the focus, as the window opens; Tab to cmdEsc, and Tab back."""
+        self.expect(texts.idle + r" push button\.")
+        for button in (texts.esc, texts.idle):
+            self.press("Tab", echo)
+            self.expect(button + r" push button\.")
 
     def press(self, key, echo=None):
         """A key, read after whatever was said before it, and after Orca's echo of it if given."""

@@ -12,7 +12,7 @@ are missing."""
 import sys
 import time
 
-from orcasession import OrcaSession, Script, Texts, missing_tools
+from orcasession import OrcaSession, Script, Texts, exit_if_missing, missing_tools
 
 SOLUTIONS = [(15, 6, 8), (595, 35, 49), (20706, 204, 288), (706266, 1189, 1681)]
 MAX_EVENTS_PER_SECOND = 12.0
@@ -44,8 +44,7 @@ def where_am_i(session, script, texts, answers, last):
 
 
 def flat_review(session, script, texts, last):
-    session.keys("KP_Subtract")
-    session.keys("KP_7")
+    session.keys("KP_Subtract", "KP_7")
     script.expect(texts.answer(*last, between=" "))
     session.keys("Insert+KP_5")
     script.expect(f"{texts.sum} {last[0]} label\\.")
@@ -58,11 +57,7 @@ def flat_review(session, script, texts, last):
 def run_scenario(session, script, texts):
     session.launch()
     script.expect(texts.title + r".*")
-    script.expect(texts.idle + r" push button\.")
-    session.keys("Tab")
-    script.expect(texts.esc + r" push button\.")
-    session.keys("Tab")
-    script.expect(texts.idle + r" push button\.")
+    script.tab_round(texts)
     answers = iter(SOLUTIONS)
     last = next(answers)
     run_to(session, script, texts, last)
@@ -92,10 +87,7 @@ def main():
     if len(sys.argv) < 3:
         print(__doc__)
         return 2
-    missing = missing_tools()
-    if missing:
-        print("missing tool: " + ", ".join(missing), file=sys.stderr)
-        return 77
+    exit_if_missing(missing_tools())
     with OrcaSession(sys.argv[1], timeout=120, orca_settings=ORCA_SETTINGS,
                      show="--show" in sys.argv) as session:
         script = Script(session)

@@ -8,17 +8,15 @@ Usage: with_accessibility.py PROGRAM [ARGS...]. Exits 77, naming it, when a tool
 import subprocess
 import sys
 
-from orcasession import OrcaSession, missing_tools
+from orcasession import OrcaSession, exit_if_missing, missing_tools
 
 
 def main():
     if len(sys.argv) < 2:
         print(__doc__)
         return 2
-    missing = [tool for tool in missing_tools() if "orca" not in tool and "speech" not in tool]
-    if missing:
-        print("missing tool: " + ", ".join(missing), file=sys.stderr)
-        return 77
+    exit_if_missing([tool for tool in missing_tools()
+                     if "orca" not in tool and "speech" not in tool])
     with OrcaSession(sys.argv[1], orca=False) as session:
         env = {**session.env, "QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
         return subprocess.run(sys.argv[1:], env=env, check=False, timeout=600).returncode

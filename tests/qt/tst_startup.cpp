@@ -28,16 +28,6 @@ private slots:
     // Last: it installs the program's message handler, as start-up does.
     void sharedMemoryImagesOffUnlessChosen_data();
     void sharedMemoryImagesOffUnlessChosen();
-
-private:
-    static QProcessEnvironment environmentWithout(const QStringList &names)
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const QString &name : names) {
-            environment.remove(name);
-        }
-        return environment;
-    }
 };
 
 void tst_Startup::withoutDisplay_data()
@@ -52,8 +42,10 @@ void tst_Startup::withoutDisplay_data()
 void tst_Startup::withoutDisplay()
 {
     QFETCH(QString, display);
-    QProcessEnvironment environment =
-        environmentWithout({"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
     if (!display.isEmpty()) {
         environment.insert(QStringLiteral("DISPLAY"), display);
     }

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "colour.h"
-#include "frmponderivaldescription.h"
 #include "memorypanel.h"
 
-#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -63,14 +61,6 @@ public:
     [[nodiscard]] static std::string backgroundEntry(ponderival::Colour background)
     {
         return "background " + ponderival::hexText(background);
-    }
-    [[nodiscard]] static std::string captionEntry(const ponderival::form::ButtonLook &look)
-    {
-        return captionEntry(look.caption);
-    }
-    [[nodiscard]] static std::string backgroundEntry(const ponderival::form::ButtonLook &look)
-    {
-        return backgroundEntry(look.background);
     }
 
 private:

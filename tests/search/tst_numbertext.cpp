@@ -39,116 +39,77 @@ struct Int32Row
     std::int32_t value;
 };
 
-using TextToInt32 = testing::TestWithParam<Int32Row>;
+using IntegralText = testing::TestWithParam<Int32Row>;
 
-TEST_P(TextToInt32, ReadsAndWritesBackTheSameText)
+// Writing the number back gives the same text, the panel's texts being a fixed point; a double
+// reads the text as the integer does and is written exactly as the integer would be.
+TEST_P(IntegralText, ReadsAndWritesBackTheSameTextEitherWay)
 {
     const Int32Row &row = GetParam();
     EXPECT_EQ(textToInt32(row.text), row.value);
-    // Writing the number back gives the same text: the panel's texts are a fixed point.
     EXPECT_EQ(int32ToText(row.value), row.text);
+    EXPECT_EQ(textToDouble(row.text), static_cast<double>(row.value));
+    EXPECT_EQ(doubleToText(static_cast<double>(row.value)), row.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Edges, TextToInt32,
+INSTANTIATE_TEST_SUITE_P(Edges, IntegralText,
                          testing::Values(Int32Row{"zero", "0", 0}, Int32Row{"one", "1", 1},
                                          Int32Row{"minus_one", "-1", -1},
+                                         Int32Row{"negative", "-5", -5},
+                                         Int32Row{"n_past_the_overflow", "65536", 65536},
                                          Int32Row{"largest_sum_shown", "2147450880", 2147450880},
                                          Int32Row{"maximum", "2147483647", int32Max},
                                          Int32Row{"minimum", "-2147483648", int32Min},
                                          Int32Row{"house_10000", "10000", 10000}),
                          RowName{});
 
-struct TextRow
-{
-    std::string_view name;
-    std::string_view text;
-};
-
-// Texts that are no decimal number at all: both readings refuse them with a type mismatch.
-using BadText = testing::TestWithParam<TextRow>;
-
-TEST_P(BadText, IsNoInt32AndNoDouble)
-{
-    const TextRow &row = GetParam();
-    EXPECT_EQ(errorNumberOf([&] { (void)textToInt32(row.text); }), 13);
-    EXPECT_EQ(errorNumberOf([&] { (void)textToDouble(row.text); }), 13);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Refused, BadText,
-    testing::Values(TextRow{"empty", ""}, TextRow{"letters", "abc"},
-                    TextRow{"trailing_letters", "12ab"}, TextRow{"leading_blank", " 1"},
-                    TextRow{"trailing_blank", "1 "}, TextRow{"plus_sign", "+1"},
-                    TextRow{"grouping_separator", "1,000"}, TextRow{"decimal_comma", "1,5"},
-                    TextRow{"lone_minus", "-"}),
-    RowName{});
-
-struct DoubleRow
-{
-    std::string_view name;
-    std::string_view text;
-    double value;
-};
-
-// Texts that only a double reads: a fraction or an exponent makes no integer (type mismatch),
-// and digits beyond the 32-bit range overflow the 32-bit reading alone.
-struct DoubleOnlyRow
+// The error each reading raises, 0 for none, and what the double reading then reads.
+struct RefusedRow
 {
     std::string_view name;
     std::string_view text;
     int int32Error;
+    int doubleError;
     double value;
 };
 
-using DoubleOnlyText = testing::TestWithParam<DoubleOnlyRow>;
+using RefusedText = testing::TestWithParam<RefusedRow>;
 
-TEST_P(DoubleOnlyText, IsNoInt32ButADouble)
+TEST_P(RefusedText, RaisesEachReadingsError)
 {
-    const DoubleOnlyRow &row = GetParam();
+    const RefusedRow &row = GetParam();
     EXPECT_EQ(errorNumberOf([&] { (void)textToInt32(row.text); }), row.int32Error);
-    EXPECT_EQ(textToDouble(row.text), row.value);
+    double value = 0;
+    EXPECT_EQ(errorNumberOf([&] { value = textToDouble(row.text); }), row.doubleError);
+    EXPECT_EQ(value, row.value);
 }
 
+// Texts that are no decimal number at all: both readings refuse them with a type mismatch.
+INSTANTIATE_TEST_SUITE_P(NoNumber, RefusedText,
+                         testing::Values(RefusedRow{"empty", "", 13, 13, 0},
+                                         RefusedRow{"letters", "abc", 13, 13, 0},
+                                         RefusedRow{"trailing_letters", "12ab", 13, 13, 0},
+                                         RefusedRow{"leading_blank", " 1", 13, 13, 0},
+                                         RefusedRow{"trailing_blank", "1 ", 13, 13, 0},
+                                         RefusedRow{"plus_sign", "+1", 13, 13, 0},
+                                         RefusedRow{"grouping_separator", "1,000", 13, 13, 0},
+                                         RefusedRow{"decimal_comma", "1,5", 13, 13, 0},
+                                         RefusedRow{"lone_minus", "-", 13, 13, 0}),
+                         RowName{});
+
+// Texts that only a double reads: a fraction or an exponent makes no integer (type mismatch),
+// and digits beyond the 32-bit range overflow the 32-bit reading alone; beyond the double's
+// range, both refuse them.
 INSTANTIATE_TEST_SUITE_P(
-    Refused, DoubleOnlyText,
-    testing::Values(DoubleOnlyRow{"decimal_point", "1.5", 13, 1.5},
-                    DoubleOnlyRow{"exponent", "1e3", 13, 1000.0},
-                    DoubleOnlyRow{"maximum_plus_1", "2147483648", 6, 2147483648.0},
-                    DoubleOnlyRow{"minimum_minus_1", "-2147483649", 6, -2147483649.0},
-                    DoubleOnlyRow{"twenty_digits", "99999999999999999999", 6, 1e20}),
+    NoInt32, RefusedText,
+    testing::Values(RefusedRow{"decimal_point", "1.5", 13, 0, 1.5},
+                    RefusedRow{"exponent", "1e3", 13, 0, 1000.0},
+                    RefusedRow{"maximum_plus_1", "2147483648", 6, 0, 2147483648.0},
+                    RefusedRow{"minimum_minus_1", "-2147483649", 6, 0, -2147483649.0},
+                    RefusedRow{"twenty_digits", "99999999999999999999", 6, 0, 1e20},
+                    RefusedRow{"beyond_the_double_range", "1e999", 13, 6, 0},
+                    RefusedRow{"below_the_double_range", "-1e999", 13, 6, 0}),
     RowName{});
-
-using DoubleOutOfRange = testing::TestWithParam<TextRow>;
-
-TEST_P(DoubleOutOfRange, Overflows)
-{
-    const TextRow &row = GetParam();
-    EXPECT_EQ(errorNumberOf([&] { (void)textToDouble(row.text); }), 6);
-}
-
-INSTANTIATE_TEST_SUITE_P(Edges, DoubleOutOfRange,
-                         testing::Values(TextRow{"positive", "1e999"},
-                                         TextRow{"negative", "-1e999"}),
-                         RowName{});
-
-using DoubleText = testing::TestWithParam<DoubleRow>;
-
-TEST_P(DoubleText, ReadsAndWritesBackTheSameText)
-{
-    const DoubleRow &row = GetParam();
-    EXPECT_EQ(textToDouble(row.text), row.value);
-    EXPECT_EQ(doubleToText(row.value), row.text);
-    // An integral float is written exactly as the integer would be.
-    EXPECT_EQ(doubleToText(row.value), int32ToText(static_cast<std::int32_t>(row.value)));
-}
-
-INSTANTIATE_TEST_SUITE_P(Integral, DoubleText,
-                         testing::Values(DoubleRow{"one", "1", 1.0},
-                                         DoubleRow{"n_past_the_overflow", "65536", 65536.0},
-                                         DoubleRow{"zero", "0", 0.0},
-                                         DoubleRow{"negative", "-5", -5.0},
-                                         DoubleRow{"int32_maximum", "2147483647", 2147483647.0}),
-                         RowName{});
 
 TEST(DoubleToText, MinusZeroReadsAsZero)
 {
@@ -201,14 +162,6 @@ TEST(NarrowToInt32, KeepsTheEdgesAndRefusesBeyond)
     EXPECT_EQ(narrowToInt32(-2147483648LL), int32Min);
     EXPECT_EQ(errorNumberOf([] { (void)narrowToInt32(2147483648LL); }), 6);
     EXPECT_EQ(errorNumberOf([] { (void)narrowToInt32(-2147483649LL); }), 6);
-}
-
-TEST(RuntimeError, CarriesNumberAndDescription)
-{
-    EXPECT_EQ(RuntimeError::overflow().number(), 6);
-    EXPECT_EQ(RuntimeError::overflow().description(), "Overflow");
-    EXPECT_EQ(RuntimeError::typeMismatch().number(), 13);
-    EXPECT_EQ(RuntimeError::typeMismatch().description(), "Tipo non corrispondente");
 }
 
 } // namespace

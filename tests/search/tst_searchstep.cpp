@@ -1,3 +1,4 @@
+#include "frmponderivaldescription.h"
 #include "memorypanel.h"
 #include "recordingpanel.h"
 #include "rowname.h"
@@ -64,6 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FirstStepRow{"step_4_15_equals_15", 4, "5", "6", "15", "15", "8", false}),
     RowName{});
 
+// From the opening state, Idle: a step neither reads nor changes the run state.
 TEST(SearchStep, OrdinaryStepWritesInOrder)
 {
     RecordingPanel panel;
@@ -96,8 +98,8 @@ TEST(SearchStep, SolutionStepWritesInOrderAndHalts)
         R"(write lblCase "8")",
         R"(write lblTot2 "15")",
         "Timer1 off",
-        RecordingPanel::captionEntry(stopIdleLook),
-        RecordingPanel::backgroundEntry(stopIdleLook),
+        RecordingPanel::captionEntry(stopIdleLook.caption),
+        RecordingPanel::backgroundEntry(stopIdleLook.background),
     };
     EXPECT_EQ(panel.takeLog(), expected);
 }
@@ -108,7 +110,7 @@ TEST(SearchStep, IgnoresTheRunState)
     cmdAvanti_Click(panel);
     EXPECT_EQ(panel.text(Field::lblN), "2");
     EXPECT_FALSE(panel.timerEnabled());
-    EXPECT_EQ(panel.stopCaption(), form::stopIdleLook.caption);
+    EXPECT_EQ(panel.stopCaption(), stopIdleLook.caption);
 }
 
 struct TransitionRow
@@ -137,17 +139,19 @@ TEST_P(Transition, WritesInOrder)
 
 INSTANTIATE_TEST_SUITE_P(
     cmdStop, Transition,
-    testing::Values(
-        TransitionRow{"Idle_to_Running_empties_Case",
-                      false,
-                      {"read Timer1", "Timer1 on", RecordingPanel::captionEntry(stopRunningLook),
-                       RecordingPanel::backgroundEntry(stopRunningLook), R"(write lblCase "")"},
-                      ""},
-        TransitionRow{"Running_to_Idle_leaves_Case",
-                      true,
-                      {"read Timer1", "Timer1 off", RecordingPanel::captionEntry(stopIdleLook),
-                       RecordingPanel::backgroundEntry(stopIdleLook)},
-                      "8"}),
+    testing::Values(TransitionRow{"Idle_to_Running_empties_Case",
+                                  false,
+                                  {"read Timer1", "Timer1 on",
+                                   RecordingPanel::captionEntry(stopRunningLook.caption),
+                                   RecordingPanel::backgroundEntry(stopRunningLook.background),
+                                   R"(write lblCase "")"},
+                                  ""},
+                    TransitionRow{"Running_to_Idle_leaves_Case",
+                                  true,
+                                  {"read Timer1", "Timer1 off",
+                                   RecordingPanel::captionEntry(stopIdleLook.caption),
+                                   RecordingPanel::backgroundEntry(stopIdleLook.background)},
+                                  "8"}),
     RowName{});
 
 struct LongStreetRow

@@ -2,6 +2,7 @@
 until it holds, up to a deadline, never for a fixed time; and on a process started in the
 background, which ends with the with-block it was started for."""
 
+import contextlib
 import time
 
 TIMEOUT = 60
@@ -19,7 +20,7 @@ def wait_for(condition, timeout, what, poll=0.05):
     raise TimeoutError(f"gave up waiting for {what} after {timeout} s")
 
 
-class Started:
+class Started(contextlib.AbstractContextManager):
     """A process, self.process, ended by stop() or at the end of the with-block."""
 
     process = None  # a subprocess.Popen, once the subclass has started it
@@ -28,9 +29,6 @@ class Started:
         if self.process.poll() is None:
             self.process.terminate()
             self.process.wait(TIMEOUT)
-
-    def __enter__(self):
-        return self
 
     def __exit__(self, *_):
         self.stop()

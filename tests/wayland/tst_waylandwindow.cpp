@@ -120,7 +120,6 @@ public:
     explicit tst_WaylandWindow(const Offer &offer) : m_offer(offer) {}
 
 private slots:
-    void opens_data();
     void opens();
 
 private:
@@ -129,15 +128,9 @@ private:
     const Offer &m_offer;
 };
 
-void tst_WaylandWindow::opens_data()
-{
-    QTest::addColumn<QString>("platform");
-    QTest::newRow(m_offer.name.data()) << QString::fromLatin1(m_offer.platform);
-}
-
 void tst_WaylandWindow::opens()
 {
-    QFETCH(QString, platform);
+    const QString platform = QString::fromLatin1(m_offer.platform);
     QCOMPARE(QGuiApplication::platformName(), platform);
     frmPonderival window;
     window.show();

@@ -1,11 +1,11 @@
 """What the page's browser tests share: the page served on 127.0.0.1 by scripts/serve_web.py, the
-browser engines that drive it through WebDriver (Chromium headless, with its DevTools protocol;
-WebKitGTK on a private Xvfb; Firefox ESR headless, spoken to in WebDriver BiDi over its own
-WebSocket, as Debian ships no geckodriver), screenshots read back as pixels, and the window's
-description as the build writes it (description.json), from which every expected text, place and
-colour is read. A missing browser, driver or tool fails the test that needs it, naming it."""
+browser engines that drive it (Chromium and WebKitGTK through Selenium, Firefox ESR in WebDriver
+BiDi, as Debian ships no geckodriver), screenshots read back as pixels, and the window's
+description (description.json), from which every expected text, place and colour is read. A
+missing browser, driver or tool fails the test that needs it, naming it."""
 
 import base64
+import contextlib
 import functools
 import http.server
 import importlib.util
@@ -13,6 +13,7 @@ import io
 import json
 import os
 import re
+import runpy
 import shutil
 import subprocess
 import sys
@@ -30,16 +31,6 @@ from description import Description  # noqa: E402,F401  pylint: disable=unused-i
 from waiting import TIMEOUT, wait_for  # noqa: E402
 from xvfb import Xvfb  # noqa: E402
 
-# Each engine's browser and WebDriver, from Debian's chromium-driver and webkit2gtk-driver.
-ENGINES = {
-    "chromium": (chromium.BINARY, chromium.DRIVER),
-    "webkitgtk": ("/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser",
-                  "/usr/bin/WebKitWebDriver"),
-}
-# Firefox ESR speaks WebDriver BiDi itself; Debian has no geckodriver. Its remote agent gives a
-# fresh profile what automation wants before the first window opens (remote.prefs.recommended): no
-# first-run or welcome page, nothing that waits on the network.
-FIREFOX = "/usr/bin/firefox-esr"
 # WebDriver's keys, by the names Selenium's Keys gives them.
 KEYS = {"TAB": "\ue004", "ENTER": "\ue007", "ESCAPE": "\ue00c", "SPACE": "\ue00d",
         "SHIFT": "\ue008", "LEFT": "\ue012", "UP": "\ue013", "RIGHT": "\ue014", "DOWN": "\ue015"}
@@ -61,13 +52,6 @@ def expect(actual, expected, what):
         raise AssertionError(f"{what}: expected {expected!r}, got {actual!r}")
 
 
-def strokes(key):
-    """WebDriver's key actions that press and release key, a name of KEYS or "Shift+" and one."""
-    codes = [KEYS[name.upper()] for name in key.split("+")]
-    return [{"type": "keyDown", "value": c} for c in codes] + [
-        {"type": "keyUp", "value": c} for c in reversed(codes)]
-
-
 def inverted(colour):
     """The colour of a focus rectangle drawn on a face of the given colour."""
     return "#%06x" % (int(colour[1:], 16) ^ 0xFFFFFF)
@@ -87,18 +71,15 @@ def answers(count):
     return found
 
 
-class HeldServer:
+class HeldServer(contextlib.AbstractContextManager):
     """The folder served here as scripts/serve_web.py serves it, but the files whose names start
     with `held` wait until release(); `asked` is set once a browser asks for one."""
 
     def __init__(self, folder, held):
-        found = importlib.util.spec_from_file_location("serve_web", SERVER)
-        serve_web = importlib.util.module_from_spec(found)
-        found.loader.exec_module(serve_web)
         self.asked, self.released = threading.Event(), threading.Event()
         outer = self
 
-        class Handler(serve_web.Handler):
+        class Handler(runpy.run_path(str(SERVER))["Handler"]):
             def do_GET(self):
                 if Path(urlparse(self.path).path).name.startswith(held):
                     outer.asked.set()
@@ -112,9 +93,6 @@ class HeldServer:
 
     def release(self):
         self.released.set()
-
-    def __enter__(self):
-        return self
 
     def __exit__(self, *_):
         self.release()
@@ -140,13 +118,8 @@ class Picture:
         return self.pixel((self.left + x) * self.scale, (self.top + y) * self.scale)
 
 
-class Browser:
+class Browser(contextlib.AbstractContextManager):
     """One engine driven through WebDriver, with what the scenario asks of every engine."""
-
-    name = ""
-
-    def __enter__(self):
-        return self
 
     def __exit__(self, *_):
         self.driver.quit()
@@ -185,23 +158,31 @@ class Browser:
                   [f["name"] for f in d.seen_fields()], list(answer),
                   d["stopLooks"]["idle"]["caption"], what=f"the answer {answer}")
 
-    def press(self, key):
-        """A key pressed and released on whatever has the focus, as a user would (see strokes)."""
+    def _perform(self, *sources):
+        """WebDriver's input actions, by input source: the page sees them as a user's."""
         # pylint: disable-next=import-outside-toplevel
-        from selenium.webdriver.common.action_chains import ActionChains
-        chain = ActionChains(self.driver)
-        for stroke in strokes(key):
-            (chain.key_down if stroke["type"] == "keyDown" else chain.key_up)(stroke["value"])
-        chain.perform()
+        from selenium.webdriver.remote.command import Command
+        self.driver.execute(Command.W3C_ACTIONS, {"actions": list(sources)})
+
+    def press(self, key):
+        """A key, a name of KEYS or "Shift+" and one, pressed and released on whatever has the
+        focus, as a user would."""
+        codes = [KEYS[name.upper()] for name in key.split("+")]
+        strokes = [{"type": "keyDown", "value": c} for c in codes]
+        strokes += [{"type": "keyUp", "value": c} for c in reversed(codes)]
+        self._perform({"type": "key", "id": "keyboard", "actions": strokes})
+
+    def _mouse(self, start, end, duration):
+        """The left button pressed at start and released at end, moving there in duration ms."""
+        move = lambda at: {"type": "pointerMove", "x": at[0], "y": at[1], "duration": duration}
+        self._perform({"type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"},
+                       "actions": [move(start), {"type": "pointerDown", "button": 0}, move(end),
+                                   {"type": "pointerUp", "button": 0}]})
 
     def drag(self, start, end=None):
         """The mouse pressed at a point of the page, in CSS pixels, and released there or at end."""
-        # pylint: disable-next=import-outside-toplevel
-        from selenium.webdriver.common.actions.action_builder import ActionBuilder
-        actions = ActionBuilder(self.driver)
-        actions.pointer_action.move_to_location(*start).pointer_down()
-        actions.pointer_action.move_to_location(*(end or start)).pointer_up()
-        actions.perform()
+        # Moves take as long as Selenium's own, so that the page sees the moves between.
+        self._mouse(start, end or start, 250)
 
     def click(self, name):
         self.driver.find_element("id", name).click()
@@ -218,14 +199,11 @@ class Browser:
         return self.js("const r = document.querySelector('main').getBoundingClientRect();"
                        "return [r.left, r.top, r.width, r.height];")
 
-    def painted(self):
-        """Waits until the page's fonts have loaded and what it shows now is painted."""
+    def screenshot(self):
+        """The page as shown, with the window's place in it, once the page's fonts have loaded and
+        what it shows now is painted."""
         self.js_async("const done = arguments[0]; document.fonts.ready.then("
                       "() => requestAnimationFrame(() => setTimeout(done)))")
-
-    def screenshot(self):
-        """The page as shown, with the window's place in it."""
-        self.painted()
         left, top, _, _ = self.window_rect()
         return Picture(self.png(), left, top, self.js("return devicePixelRatio"))
 
@@ -235,28 +213,24 @@ class Browser:
 
 
 class Chromium(Browser):
-    """A headless Chromium with a profile of its own, logging the console and the network."""
+    """A headless Chromium with the fresh profile that ChromeDriver makes and removes, logging
+    the console and the network."""
 
     name = "chromium"
+    needs = ("selenium", chromium.BINARY, chromium.DRIVER)
 
     def __init__(self, scale=None, size=None, load="normal", flags=()):
         """scale: device pixels a CSS pixel, as from a screen of that density; size: the
         window's, in CSS pixels; load: WebDriver's page load strategy; flags: Chromium's own."""
-        self.profile = tempfile.mkdtemp(prefix="ponderival-chromium-")
         density = [f"--force-device-scale-factor={scale}"] if scale else []
         density += [f"--window-size={size[0]},{size[1]}"] if size else []
-        self.driver = chromium.driven(*FLAGS, *density, *flags, f"--user-data-dir={self.profile}",
-                                      load=load,
+        self.driver = chromium.driven(*FLAGS, *density, *flags, load=load,
                                       logging={"browser": "ALL", "performance": "ALL"})
         self.driver.set_script_timeout(TIMEOUT)
         # A headless Chromium's page has the system's focus in some versions and not in others;
         # the focused button draws its focus rectangle only in a page that has it.
         self.cdp("Emulation.setFocusEmulationEnabled", enabled=True)
         self.requests = []
-
-    def __exit__(self, *_):
-        self.driver.quit()
-        shutil.rmtree(self.profile, ignore_errors=True)
 
     def cdp(self, command, **params):
         return self.driver.execute_cdp_cmd(command, params)
@@ -288,9 +262,11 @@ class Chromium(Browser):
 
 
 class WebKit(Browser):
-    """WebKitGTK's MiniBrowser on a private Xvfb, driven by WebKitWebDriver."""
+    """WebKitGTK's MiniBrowser on a private Xvfb, driven by WebKitWebDriver (webkit2gtk-driver)."""
 
     name = "webkitgtk"
+    needs = ("selenium", "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser",
+             "/usr/bin/WebKitWebDriver")
 
     def __init__(self):
         # pylint: disable=import-outside-toplevel
@@ -298,7 +274,7 @@ class WebKit(Browser):
         self.xvfb = Xvfb()
         os.environ["DISPLAY"] = self.xvfb.display
         options = webdriver.WebKitGTKOptions()
-        options.binary_location, driver = ENGINES[self.name]
+        _, options.binary_location, driver = self.needs
         options.add_argument("--automation")
         self.driver = webdriver.WebKitGTK(executable_path=driver, options=options)
         self.driver.set_script_timeout(TIMEOUT)
@@ -319,9 +295,13 @@ class WebKit(Browser):
 
 class Firefox(Browser):
     """Firefox ESR headless with a fresh profile, spoken to in WebDriver BiDi over the WebSocket it
-    opens itself. Scripts are WebDriver's: a function's body, given arguments[0] ... ."""
+    opens itself. Its remote agent gives a fresh profile what automation wants before the first
+    window opens (remote.prefs.recommended): no first-run or welcome page, nothing that waits on
+    the network. Scripts are WebDriver's: a function's body, given arguments[0] ... ."""
 
     name = "firefox"
+    binary = "/usr/bin/firefox-esr"
+    needs = ("websocket", binary)
 
     def __init__(self):
         import websocket  # pylint: disable=import-outside-toplevel
@@ -332,7 +312,7 @@ class Firefox(Browser):
         # typed an address; every page opened after is one the user went to.
         with open(self.home / "said.txt", "w", encoding="utf-8") as said:
             self.process = subprocess.Popen(
-                [FIREFOX, "--headless", "--no-remote", "--remote-debugging-port=0", "--profile",
+                [self.binary, "--headless", "--no-remote", "--remote-debugging-port=0", "--profile",
                  str(self.home / "profile"), "data:text/html,"],
                 env={**os.environ, "HOME": str(self.home), "MOZ_CRASHREPORTER_DISABLE": "1"},
                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=said)
@@ -366,12 +346,11 @@ class Firefox(Browser):
         and are passed over."""
         import websocket  # pylint: disable=import-outside-toplevel
         self.last += 1
+        message = {}
         try:
             self.socket.send(json.dumps({"id": self.last, "method": method, "params": params}))
-            while True:
+            while message.get("id") != self.last:
                 message = json.loads(self.socket.recv())
-                if message.get("id") == self.last:
-                    break
         except (websocket.WebSocketException, OSError) as error:
             raise RuntimeError(f"Firefox did not answer {method} ({error!r}): " +
                                self._said()) from error
@@ -411,20 +390,6 @@ class Firefox(Browser):
     def _perform(self, *sources):
         self.command("input.performActions", context=self.context, actions=list(sources))
 
-    def press(self, key):
-        self._perform({"type": "key", "id": "keyboard", "actions": strokes(key)})
-
-    def _mouse(self, start, end, duration):
-        """The left button pressed at start and released at end, moving there in duration ms."""
-        move = lambda at: {"type": "pointerMove", "x": at[0], "y": at[1], "duration": duration}
-        self._perform({"type": "pointer", "id": "mouse", "parameters": {"pointerType": "mouse"},
-                       "actions": [move(start), {"type": "pointerDown", "button": 0}, move(end),
-                                   {"type": "pointerUp", "button": 0}]})
-
-    def drag(self, start, end=None):
-        # Moves take as long as Selenium's, so that the page sees the moves between.
-        self._mouse(start, end or start, 250)
-
     def click(self, name):
         """As WebDriver's element click: the mouse at the middle of the control's part in view,
         which fails if something else lies there in front of it."""
@@ -452,10 +417,8 @@ class Firefox(Browser):
         """Firefox closed as its session ends (told to stop when it never opened one), or killed
         when it does not close; its profile and home go with it."""
         if self.socket:
-            try:
+            with contextlib.suppress(RuntimeError):
                 self.command("browser.close")
-            except RuntimeError:
-                pass
             self.socket.close()
         elif self.process.poll() is None:
             self.process.terminate()
@@ -472,12 +435,10 @@ class Firefox(Browser):
 
 def browser(engine):
     """The engine of that name; the test fails, naming it, when the engine, its driver, its client
-    or Pillow, which reads the screenshots, is missing."""
-    if engine == Firefox.name:
-        require("websocket", "PIL", FIREFOX)
-        return Firefox()
-    require("selenium", "PIL", *ENGINES[engine])
-    return {"chromium": Chromium, "webkitgtk": WebKit}[engine]()
+    (the class's needs) or Pillow, which reads the screenshots, is missing."""
+    kind = {kind.name: kind for kind in (Chromium, WebKit, Firefox)}[engine]
+    require(*kind.needs, "PIL")
+    return kind()
 
 
 class Faces:

@@ -1,11 +1,9 @@
 #!/usr/bin/python3
-"""How the page's program starts and ends, and where it runs, in headless Chromium: only the test
-page's module exports the start procedure that moves the panel; a click made while the search is
-still loading runs once it has loaded; a module that cannot load leaves a report of it on screen;
-cmdEsc closes a window that a script opened; the page works on a phone; again with the server
-gone, from its service worker; the single file opened from disk; and with scripts off. Every
-character the page draws when it cannot start is in its face's web font. Everything expected
-comes from the window's description (description.json).
+"""How the page's program starts and ends, and where it runs, in headless Chromium: the test hook,
+a click made while the search loads, a module that cannot load, cmdEsc closing a window that a
+script opened, a phone, the server gone, the single file from disk and scripts off, each check
+saying what it shows. Every character the page draws when it cannot start is in its face's web
+font. Everything expected comes from the window's description (description.json).
 
 Usage: tst_lifetime.py SITE_FOLDER TEST_SITE_FOLDER SINGLE_FILE DESCRIPTION_JSON"""
 
@@ -30,10 +28,9 @@ def check_exports(site, testsite, single, d):
                          Path(single).read_text(encoding="utf-8")).group(1)
     modules = [Path(f"{site}/{MODULE}.wasm").read_bytes(), base64.b64decode(embedded),
                Path(f"{testsite}/{MODULE}.wasm").read_bytes()]
-    expect([sorted({"main", "ponderivalClick", "ponderivalTick"} & set(module_exports(wasm)))
-            for wasm in modules],
-           [["ponderivalClick", "ponderivalTick"]] * 2 + [["main", "ponderivalClick",
-                                                           "ponderivalTick"]],
+    entries = ["ponderivalClick", "ponderivalTick"]
+    expect([sorted({"main", *entries} & set(module_exports(wasm))) for wasm in modules],
+           [entries, entries, ["main", *entries]],
            "the exports of the site's module, the single file's and the test page's")
 
 

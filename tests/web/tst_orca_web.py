@@ -1,23 +1,20 @@
 #!/usr/bin/env python3
 """Follows the page's search with Orca, as a blind user would: Chromium (not headless, its
 renderer's accessibility on) on the private Xvfb and buses of the Qt Orca test, the page served on
-127.0.0.1 as scripts/serve-web.sh serves it. The title and the focused button, Tab round the two
-buttons, a run started with Space up to the first answer, Where Am I on the focused button, the
-fields read with their headings, and the unseen fields never spoken. Every text expected comes from
-description.json, which the build writes from the window's description beside the page.
+127.0.0.1. The title and the focused button, Tab round the two buttons, a run started with Space
+up to the first answer, Where Am I on the focused button, the fields read with their headings, and
+the unseen fields never spoken. Every text expected comes from description.json.
 
 Usage: tst_orca_web.py SITE_DIR DESCRIPTION_JSON [--show]. Exits 77
 (skipped) when the page is not built or a tool is missing."""
 
 import json
-import subprocess
 import sys
-import tempfile
 from pathlib import Path
 
 sys.path[:0] = [str(Path(__file__).resolve().parents[1] / folder)
                 for folder in ("a11y", "support")]
-from orcasession import OrcaSession, Script, Texts, missing_tools  # noqa: E402
+from orcasession import OrcaSession, Script, Texts, exit_if_missing, missing_tools  # noqa: E402
 from chromium import BINARY, Server, arguments  # noqa: E402
 from waiting import wait_for  # noqa: E402
 
@@ -30,29 +27,17 @@ CHROMIUM_FLAGS = ["--force-renderer-accessibility", "--disable-features=Translat
 def open_page(session, url, title):
     """Chromium with a fresh profile that offers no translation of the Italian page; title: a
     regular expression that the page's title matches."""
-    profile = Path(tempfile.mkdtemp(prefix="chromium-", dir=session.home))
-    (profile / "Default").mkdir()
+    profile = session.home / "chromium"
+    (profile / "Default").mkdir(parents=True)
     (profile / "Default/Preferences").write_text(json.dumps({"translate": {"enabled": False}}))
     session.start([BINARY, *arguments(*CHROMIUM_FLAGS, f"--user-data-dir={profile}",
-                                      f"--app={url}")],
-                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
-    def window():
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
-                               env=session.env, capture_output=True, text=True, check=False)
-        return found.stdout.split()[-1] if found.stdout.split() else None
-    # With no window manager on the server, keyboard focus is given to the window directly.
-    subprocess.run(["xdotool", "windowfocus", "--sync", wait_for(window, 120, "the page")],
-                   env=session.env, check=True, timeout=60)
+                                      f"--app={url}")])
+    session.focus(wait_for(lambda: session.find_window("--name", title), 120, "the page"))
 
 
 def run_scenario(script, texts):
     script.expect(r"Finished loading " + texts.title + r"\.")
-    script.expect(texts.idle + r" push button\.")
-    script.press("Tab", "tab ")
-    script.expect(texts.esc + r" push button\.")
-    script.press("Tab", "tab ")
-    script.expect(texts.idle + r" push button\.")
+    script.tab_round(texts, "tab ")
     script.press("space", "space ")
     script.expect(texts.running)
     # The focused button's new caption is spoken as it changes, and the answer by the live region
@@ -71,11 +56,8 @@ def main():
         print(__doc__)
         return 2
     site, description = Path(sys.argv[1]), Path(sys.argv[2])
-    missing = missing_tools() + [str(path) for path in (Path(BINARY), site / "index.html",
-                                                        description) if not path.exists()]
-    if missing:
-        print("skipped: missing " + ", ".join(missing))
-        return 77
+    exit_if_missing(missing_tools() + [str(path) for path in (Path(BINARY), site / "index.html",
+                                                              description) if not path.exists()])
     texts = Texts(description)
     # A page that has loaded reads its focused line, as a window that opens says its focused
     # button, rather than reading on to its end.

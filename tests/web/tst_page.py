@@ -1,17 +1,16 @@
 #!/usr/bin/python3
 """The page as a user meets it, served as a static site, in one browser engine (chromium,
-webkitgtk or firefox): where each control lies and what colour it is (read from screenshots, Idle
-and Running, the focus on one button and the other), the statement's lines in their box, the
-keyboard (Tab and the arrows round the buttons in the table's tab order, a click on the backdrop
-keeping the focus), the first three answers with the real timer and what a screen reader is given
-of them, Esc and cmdEsc and the line the page is left with, the overflow report on the test page,
-and that every character drawn is in its face's web font. In Chromium also what the page may do
-(its policy, the files it asks for, what it keeps, whether Chromium would install it), what its
-accessibility tree gives a screen reader at the end, and the edges on a screen of fractional
-density. Everything expected comes from the window's description (description.json).
+webkitgtk or firefox): where each control lies and what colour it is, read from screenshots, Idle
+and Running, the focus on one button and the other; the statement's lines in their box; the
+keyboard, the backdrop, the answers with the real timer, the end and the overflow report on the
+test page, each as its check says; and every character drawn in its face's web font. In Chromium
+also what the page may do (its policy, the files it asks for, what it keeps, whether Chromium
+would install it), its accessibility tree at the end, a screen of fractional density and the
+desktop's colour schemes. Everything expected comes from the window's description.
 
 Usage: tst_page.py ENGINE SITE_FOLDER TEST_SITE_FOLDER DESCRIPTION_JSON"""
 
+import itertools
 import sys
 from pathlib import Path
 from urllib.parse import urlparse
@@ -114,7 +113,6 @@ def check_colours(url, d):
 
 
 def check_colours_shown(page, d, what):
-    """The window's face and heading in the browser's colours, the fills in their own."""
     face, text = page.js("""const hex = (c) => '#' + c.match(/[0-9]+/g).slice(0, 3)
             .map(n => Number(n).toString(16).padStart(2, '0')).join('');
         const style = getComputedStyle(document.querySelector('main'));
@@ -268,9 +266,7 @@ def check_overflow(page, d, url, faces):
     house = int(page.text("lblN"))
     expect([page.text("lblTot"), page.text("lblCivico")],
            [str(house * (house + 1) // 2), str(house + 1)], "the test page's panel")
-    failing = house
-    while failing * (failing + 1) // 2 <= INT32_MAX:
-        failing += 1
+    failing = next(n for n in itertools.count(house) if n * (n + 1) // 2 > INT32_MAX)
     page.press("SPACE")
     report = d.ids["report"]
     page.wait("document.getElementById(arguments[0]).open", report, what="the report")
@@ -351,11 +347,10 @@ def main(argv):
         faces.look(page)
         if isinstance(page, Chromium):
             check_policy(page, server.url, site)
-        with Server(testsite) as test_server:
-            check_overflow(page, d, test_server.url, faces)
-        if isinstance(page, Chromium):
             check_sharpness(server.url, d)
             check_colours(server.url, d)
+        with Server(testsite) as test_server:
+            check_overflow(page, d, test_server.url, faces)
     faces.check(site)
     print(f"PASS: the page in {engine}: look, keyboard, first three answers, end, report, faces")
     return 0

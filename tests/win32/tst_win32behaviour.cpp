@@ -4,7 +4,6 @@
 #include "widetext.h"
 #include "windowdriver.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
@@ -21,12 +20,6 @@ using ponderival::win32::toWide;
 using ponderival::win32::windowText;
 using Shown = std::pair<std::string, std::string>;
 
-bool waitForText(WindowDriver &driver, const char *name, std::string_view text)
-{
-    return driver.waitUntil([&] { return driver.text(name) == text; });
-}
-
-// cmdStop's captions, as the description gives them.
 constexpr std::string_view idle = ponderival::form::stopIdleLook.caption;
 constexpr std::string_view running = ponderival::form::stopRunningLook.caption;
 
@@ -53,17 +46,21 @@ struct KeyPress
 
 using KeysPressFocusedButton = testing::TestWithParam<KeyPress>;
 
-struct Closing
-{
-    const char *name;
-    std::function<void(WindowDriver &)> close;
-};
+using ClosingWhileRunning = testing::TestWithParam<const char *>;
 
-using ClosingWhileRunning = testing::TestWithParam<Closing>;
+// Commands another program may post that name no control of the table, or that are no click.
+constexpr std::pair<int, WORD> refusedCommands[]{{firstControlId - 1, BN_CLICKED},
+                                                 {firstOwnId, BN_CLICKED},
+                                                 {0xFFFF, BN_CLICKED},
+                                                 {controlId(form::cmdStop), BN_SETFOCUS},
+                                                 {controlId(form::cmdStop), 0xFFFF},
+                                                 {controlId(form::cmdEsc), BN_KILLFOCUS}};
 
 } // namespace
 
-TEST(Keyboard, FocusStartsOnCmdStopTabMovesBetweenTheButtonsEscPressesNothing)
+// Tab and Shift+Tab move the focus between the two buttons, and so do the arrow keys within the
+// group the buttons make: each arrow, from either button, goes to the other and never onto a label.
+TEST(Keyboard, FocusStartsOnCmdStopTabAndArrowsMoveBetweenTheButtonsEscPressesNothing)
 {
     WindowDriver driver;
     for (const auto &[modifier, next] : std::vector<std::pair<WORD, std::string>>{
@@ -72,18 +69,6 @@ TEST(Keyboard, FocusStartsOnCmdStopTabMovesBetweenTheButtonsEscPressesNothing)
         EXPECT_TRUE(driver.waitUntil([&, next = next] { return driver.focusName() == next; }))
             << next << " expected, focus on " << driver.focusName();
     }
-    driver.pressKey(VK_ESCAPE);
-    driver.pressKey(VK_TAB); // A key behind Esc: once it has moved the focus, Esc was handled.
-    ASSERT_TRUE(driver.waitUntil([&] { return driver.focusName() == "cmdEsc"; }));
-    EXPECT_FALSE(driver.exitStatus().has_value());
-    EXPECT_EQ(driver.text("cmdStop"), idle);
-}
-
-// The arrow keys move the focus within a group of controls, and the two buttons make one: each
-// arrow, from either button, goes to the other and never onto a label.
-TEST(Keyboard, ArrowsMoveBetweenTheTwoButtonsOnly)
-{
-    WindowDriver driver;
     std::string next = "cmdStop";
     for (const WORD arrow : std::initializer_list<WORD>{VK_LEFT, VK_LEFT, VK_RIGHT, VK_RIGHT, VK_UP,
                                                         VK_UP, VK_DOWN, VK_DOWN}) {
@@ -92,6 +77,11 @@ TEST(Keyboard, ArrowsMoveBetweenTheTwoButtonsOnly)
         EXPECT_TRUE(driver.waitUntil([&] { return driver.focusName() == next; }))
             << "arrow " << arrow << ": " << next << " expected, focus on " << driver.focusName();
     }
+    driver.pressKey(VK_ESCAPE);
+    driver.pressKey(VK_TAB); // A key behind Esc: once it has moved the focus, Esc was handled.
+    ASSERT_TRUE(driver.waitUntil([&] { return driver.focusName() == "cmdEsc"; }));
+    EXPECT_FALSE(driver.exitStatus().has_value());
+    EXPECT_EQ(driver.text("cmdStop"), idle);
 }
 
 TEST_P(KeysPressFocusedButton, AndOnlyThatOne)
@@ -107,9 +97,9 @@ TEST_P(KeysPressFocusedButton, AndOnlyThatOne)
         EXPECT_EQ(driver.exitStatus(), 0);
         return;
     }
-    ASSERT_TRUE(waitForText(driver, "cmdStop", running));
+    ASSERT_TRUE(driver.waitForText("cmdStop", running));
     driver.pressKey(GetParam().key);
-    ASSERT_TRUE(waitForText(driver, "cmdStop", idle));
+    ASSERT_TRUE(driver.waitForText("cmdStop", idle));
     EXPECT_FALSE(driver.exitStatus().has_value());
 }
 
@@ -124,7 +114,7 @@ TEST(Run, ClickRunsOneStepPerTickUntilTheFirstSolution)
 {
     WindowDriver driver;
     driver.click("cmdStop");
-    ASSERT_TRUE(waitForText(driver, "cmdStop", running));
+    ASSERT_TRUE(driver.waitForText("cmdStop", running));
     const std::vector<Shown> expected{{"1", "2"}, {"3", "3"}, {"6", "4"}, {"10", "5"}, {"15", "6"}};
     EXPECT_EQ(runUntilHalt(driver), expected);
     EXPECT_EQ(driver.text("lblCase"), "8");
@@ -142,14 +132,14 @@ TEST(Run, HaltAndResumeFromTheNextCandidate)
 {
     WindowDriver driver;
     driver.click("cmdStop");
-    ASSERT_TRUE(waitForText(driver, "cmdStop", running));
+    ASSERT_TRUE(driver.waitForText("cmdStop", running));
     runUntilHalt(driver);
     driver.click("cmdStop");
-    ASSERT_TRUE(waitForText(driver, "cmdStop", running));
+    ASSERT_TRUE(driver.waitForText("cmdStop", running));
     EXPECT_EQ(driver.text("lblCase"), "") << "starting again empties Case";
     ASSERT_TRUE(driver.waitUntil([&] { return std::stoi(driver.text("lblCivico")) >= 10; }));
     driver.click("cmdStop");
-    ASSERT_TRUE(waitForText(driver, "cmdStop", idle));
+    ASSERT_TRUE(driver.waitForText("cmdStop", idle));
     const std::string halted = driver.text("lblCivico");
     for (int round = 0; round < 5; ++round) {
         driver.processEvents(20);
@@ -169,7 +159,13 @@ TEST_P(ClosingWhileRunning, EndsWithStatusZero)
     WindowDriver driver;
     driver.click("cmdStop");
     ASSERT_TRUE(driver.waitUntil([&] { return driver.text("lblCivico") != "2"; }));
-    GetParam().close(driver);
+    if (std::string(GetParam()) == "cmdEsc") {
+        driver.click("cmdEsc");
+    } else if (std::string(GetParam()) == "AltF4") {
+        driver.pressKey(VK_F4, VK_MENU);
+    } else {
+        PostMessageW(driver.window().handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
     ASSERT_TRUE(driver.waitUntil([&] { return driver.exitStatus().has_value(); }));
     EXPECT_EQ(driver.exitStatus(), 0);
     EXPECT_EQ(driver.window().handle(), nullptr);
@@ -177,35 +173,12 @@ TEST_P(ClosingWhileRunning, EndsWithStatusZero)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, ClosingWhileRunning,
-                         testing::Values(Closing{"cmdEsc",
-                                                 [](WindowDriver &driver) {
-                                                     driver.click("cmdEsc");
-                                                 }},
-                                         Closing{"AltF4",
-                                                 [](WindowDriver &driver) {
-                                                     driver.pressKey(VK_F4, VK_MENU);
-                                                 }},
-                                         Closing{"TaskbarClose",
-                                                 [](WindowDriver &driver) {
-                                                     PostMessageW(driver.window().handle(),
-                                                                  WM_SYSCOMMAND, SC_CLOSE, 0);
-                                                 }}),
-                         [](const auto &row) { return std::string(row.param.name); });
+                         testing::Values("cmdEsc", "AltF4", "TaskbarClose"),
+                         [](const auto &row) { return std::string(row.param); });
 
-// The real program file, started as a child process: a click on cmdEsc ends it with status 0.
-TEST(RealProgram, CmdEscEndsItWithStatusZero)
-{
-    const ChildProcess program(hostProgram(PONDERIVAL_EXECUTABLE));
-    const HWND window = program.waitForWindow();
-    ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(program.bringToFront(window, GetDlgItem(window, controlId(form::cmdStop))));
-    WindowDriver::clickOn(GetDlgItem(window, controlId(form::cmdEsc)));
-    EXPECT_EQ(program.waitForExit(), 0U);
-}
-
-// Another program may post the window any command. One that names no control of the table, or
-// that is not a click, does nothing; the program goes on, and Space on cmdStop starts a run.
-TEST(RealProgram, CommandsFromOutsideTheTableAreRefused)
+// The real program file, started as a child process. Commands from outside the table do nothing:
+// the program goes on, Space on cmdStop starts a run, and a click on cmdEsc ends it with status 0.
+TEST(RealProgram, RefusesCommandsFromOutsideTheTableAndEndsWithStatusZeroOnCmdEsc)
 {
     const ChildProcess program(hostProgram(PONDERIVAL_EXECUTABLE));
     const HWND window = program.waitForWindow();
@@ -213,23 +186,18 @@ TEST(RealProgram, CommandsFromOutsideTheTableAreRefused)
     const HWND stop = GetDlgItem(window, controlId(form::cmdStop));
     const HWND esc = GetDlgItem(window, controlId(form::cmdEsc));
     ASSERT_TRUE(program.bringToFront(window, stop));
-    for (const auto &[id, notification] :
-         std::initializer_list<std::pair<int, WORD>>{{firstControlId - 1, BN_CLICKED},
-                                                     {firstOwnId, BN_CLICKED},
-                                                     {0xFFFF, BN_CLICKED},
-                                                     {controlId(form::cmdStop), BN_SETFOCUS},
-                                                     {controlId(form::cmdStop), 0xFFFF},
-                                                     {controlId(form::cmdEsc), BN_KILLFOCUS}}) {
+    for (const auto &[id, notification] : refusedCommands) {
         PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, notification), 0);
     }
     // Posted messages are handled in turn: once the focus has moved on, every command was.
     PostMessageW(window, WM_NEXTDLGCTL, 0, FALSE);
     ASSERT_TRUE(program.bringToFront(window, esc));
-    EXPECT_EQ(windowText(stop), toWide(form::stopIdleLook.caption));
+    EXPECT_EQ(windowText(stop), toWide(idle));
     WindowDriver::pressKey(VK_TAB);
     ASSERT_TRUE(program.bringToFront(window, stop));
     WindowDriver::pressKey(VK_SPACE);
-    EXPECT_TRUE(
-        pumpUntil([&] { return windowText(stop) == toWide(form::stopRunningLook.caption); }));
+    EXPECT_TRUE(pumpUntil([&] { return windowText(stop) == toWide(running); }));
     EXPECT_EQ(program.waitForExit(0), STILL_ACTIVE);
+    WindowDriver::clickOn(esc);
+    EXPECT_EQ(program.waitForExit(), 0U);
 }

@@ -9,12 +9,13 @@
 #include <cstdlib>
 #include <cwchar>
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
-#include <utility>
 
 namespace form = ponderival::form;
 using ponderival::win32::fontHeightAt;
 using ponderival::win32::pixelsAt;
+using ponderival::win32::toWide;
 
 namespace {
 
@@ -50,28 +51,52 @@ template <typename Measure> auto measuredWithFont(HWND control, Measure measure)
     return measured;
 }
 
-// The face each visible text is really drawn in: scalable, its characters as high as the
-// described points make at this DPI, whatever face the system put in place of the one asked for.
-void expectDrawnAsDescribed(const WindowDriver &driver, UINT dpi)
+// The face a visible text is really drawn in: scalable, its characters as high as the described
+// points make at this DPI, whatever face the system put in place of the one asked for.
+void expectDrawnAsDescribed(HWND control, const form::Font &described, UINT dpi)
 {
-    for (const form::Control &control : form::controls) {
-        if (!control.visible || control.kind == form::ControlKind::Shape) {
-            continue;
-        }
-        const auto [face, metrics] = measuredWithFont(driver.control(control.name), [](HDC dc) {
-            std::pair<std::wstring, TEXTMETRICW> drawn{std::wstring(LF_FACESIZE, L'\0'), {}};
-            GetTextFaceW(dc, LF_FACESIZE, drawn.first.data());
-            drawn.first.resize(std::wcslen(drawn.first.c_str()));
-            GetTextMetricsW(dc, &drawn.second);
-            return drawn;
-        });
-        SCOPED_TRACE(std::string(control.name) + " in " + ponderival::win32::toUtf8(face));
-        EXPECT_NE(metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE), 0);
-        // Wine rounds the cell's ascent, descent and internal leading each by itself, so the
-        // character height it reports can be a pixel off the em the font was made at.
-        EXPECT_LE(std::abs(metrics.tmHeight - metrics.tmInternalLeading -
-                           std::lround(control.font.points * dpi / 72.0)),
-                  1);
+    std::wstring face(LF_FACESIZE, L'\0');
+    TEXTMETRICW metrics{};
+    measuredWithFont(control, [&](HDC dc) {
+        GetTextFaceW(dc, LF_FACESIZE, face.data());
+        return GetTextMetricsW(dc, &metrics);
+    });
+    face.resize(std::wcslen(face.c_str()));
+    SCOPED_TRACE("drawn in " + ponderival::win32::toUtf8(face));
+    EXPECT_NE(metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE), 0);
+    // Wine rounds the cell's ascent, descent and internal leading each by itself, so the
+    // character height it reports can be a pixel off the em the font was made at.
+    EXPECT_LE(std::abs(metrics.tmHeight - metrics.tmInternalLeading -
+                       std::lround(described.points * dpi / 72.0)),
+              1);
+}
+
+// One control against the description at this DPI: its place, text, font and style, whether it
+// shows, and the face its text is drawn in.
+void expectLaidOutAsDescribed(const WindowDriver &driver, const form::Control &control, UINT dpi)
+{
+    SCOPED_TRACE(std::string(control.name));
+    const HWND handle = driver.control(control.name);
+    const RECT place = driver.place(control.name);
+    RECT client{};
+    GetClientRect(GetParent(handle), &client);
+    RECT overlap{};
+    EXPECT_TRUE(sameRect(place, control.place, dpi));
+    EXPECT_EQ(IsWindowVisible(handle) != FALSE, control.visible);
+    EXPECT_EQ(IntersectRect(&overlap, &place, &client) != FALSE, control.visible);
+    EXPECT_EQ(driver.text(control.name), control.text);
+    const LOGFONTW font = fontOf(handle);
+    EXPECT_EQ(std::wstring(font.lfFaceName), toWide(form::faceOf(control.font).scalable));
+    EXPECT_EQ(font.lfHeight, fontHeightAt(control.font, dpi));
+    EXPECT_EQ(font.lfWeight, control.font.bold ? FW_BOLD : FW_NORMAL);
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(handle, GWL_STYLE));
+    EXPECT_EQ((style & WS_TABSTOP) != 0,
+              control.kind == form::ControlKind::Button && control.visible);
+    if (form::isLabel(control)) {
+        EXPECT_EQ(style & (SS_TYPEMASK | SS_NOPREFIX), DWORD{SS_CENTER | SS_NOPREFIX});
+    }
+    if (control.visible && control.kind != form::ControlKind::Shape) {
+        expectDrawnAsDescribed(handle, control.font, dpi);
     }
 }
 
@@ -113,12 +138,10 @@ void expectStatusControlsUnseen(WindowDriver &driver)
     EXPECT_EQ(count, ponderival::statusSlots);
 }
 
-} // namespace
-
-TEST(WindowFrame, BorderlessPopupOfDescribedSizeCentredOnWorkArea)
+// What the window is, however it was shown: a borderless popup of the described size in the
+// middle of the work area, with the program's title and icon.
+void expectFramedAsDescribed(HWND window)
 {
-    WindowDriver driver;
-    const HWND window = driver.window().handle();
     ASSERT_EQ(ponderival::win32::windowDpi(window), 96U);
     RECT frame{};
     GetWindowRect(window, &frame);
@@ -127,6 +150,7 @@ TEST(WindowFrame, BorderlessPopupOfDescribedSizeCentredOnWorkArea)
     EXPECT_EQ(client.right, 314);
     EXPECT_EQ(client.bottom, 292);
     EXPECT_EQ(frame.right - frame.left, client.right) << "no border around the client area";
+    EXPECT_EQ(frame.bottom - frame.top, client.bottom);
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_LE(std::abs(frame.left + frame.right - work.left - work.right), 1);
@@ -138,11 +162,13 @@ TEST(WindowFrame, BorderlessPopupOfDescribedSizeCentredOnWorkArea)
     EXPECT_NE(GetClassLongPtrW(window, GCLP_HICONSM), 0U);
 }
 
+} // namespace
+
 using OpeningShow = testing::TestWithParam<int>;
 
-// However the program is asked to start, the window opens at its own size in the middle of the
-// work area: asked to maximise, it shows as it is; asked to minimise, it stays so until restored.
-TEST_P(OpeningShow, DescribedSizeCentredOnWorkArea)
+// However the program is asked to start, the window opens as described: asked to maximise, it
+// shows at its own size; asked to minimise, it stays so until restored.
+TEST_P(OpeningShow, BorderlessPopupOfDescribedSizeCentredOnWorkArea)
 {
     ponderival::win32::frmPonderival window;
     window.show(GetParam());
@@ -155,14 +181,7 @@ TEST_P(OpeningShow, DescribedSizeCentredOnWorkArea)
     if (minimise) {
         ShowWindow(handle, SW_RESTORE);
     }
-    RECT frame{};
-    GetWindowRect(handle, &frame);
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    EXPECT_EQ(frame.right - frame.left, pixelsAt(form::window.width, 96));
-    EXPECT_EQ(frame.bottom - frame.top, pixelsAt(form::window.height, 96));
-    EXPECT_LE(std::abs(frame.left + frame.right - work.left - work.right), 1);
-    EXPECT_LE(std::abs(frame.top + frame.bottom - work.top - work.bottom), 1);
+    expectFramedAsDescribed(handle);
 }
 
 INSTANTIATE_TEST_SUITE_P(ShowCommands, OpeningShow,
@@ -170,38 +189,6 @@ INSTANTIATE_TEST_SUITE_P(ShowCommands, OpeningShow,
                                          SW_SHOWNOACTIVATE, SW_SHOWMINIMIZED, SW_MINIMIZE,
                                          SW_SHOWMINNOACTIVE),
                          [](const auto &row) { return "SW_" + std::to_string(row.param); });
-
-// Every control against the description; looking changes nothing, so one window serves them all.
-TEST(ControlLayout, PlaceTextFontStyleAndVisibilityAsDescribed)
-{
-    WindowDriver driver;
-    RECT client{};
-    GetClientRect(driver.window().handle(), &client);
-    for (const form::Control &control : form::controls) {
-        SCOPED_TRACE(std::string(control.name));
-        const HWND handle = driver.control(control.name);
-        const RECT place = driver.place(control.name);
-        RECT overlap{};
-        EXPECT_TRUE(sameRect(place, control.place, 96));
-        EXPECT_EQ(IsWindowVisible(handle) != FALSE, control.visible);
-        EXPECT_EQ(IntersectRect(&overlap, &place, &client) != FALSE, control.visible);
-        EXPECT_EQ(driver.text(control.name), control.text);
-        const LOGFONTW font = fontOf(handle);
-        EXPECT_EQ(std::wstring(font.lfFaceName),
-                  ponderival::win32::toWide(form::faceOf(control.font).scalable));
-        EXPECT_EQ(font.lfHeight, fontHeightAt(control.font, 96));
-        EXPECT_EQ(font.lfWeight, control.font.bold ? FW_BOLD : FW_NORMAL);
-        const auto style = static_cast<DWORD>(GetWindowLongPtrW(handle, GWL_STYLE));
-        EXPECT_EQ((style & WS_TABSTOP) != 0,
-                  control.kind == form::ControlKind::Button && control.visible);
-        if (form::isLabel(control)) {
-            EXPECT_EQ(style & (SS_TYPEMASK | SS_NOPREFIX), DWORD{SS_CENTER | SS_NOPREFIX});
-        }
-    }
-    expectDrawnAsDescribed(driver, 96);
-    EXPECT_TRUE(statementFits(driver));
-    expectStatusControlsUnseen(driver);
-}
 
 // The conversions the layout rests on, worked out by hand: a twip is 1/1440 inch, a point 1/72,
 // and halves round away from zero, as MulDiv rounds.
@@ -229,28 +216,33 @@ TEST(ControlLayout, TwipsAndPointsBecomePixels)
     }
 }
 
-using HighDensity = testing::TestWithParam<UINT>;
+using ControlLayout = testing::TestWithParam<UINT>;
 
-// Windows sends WM_DPICHANGED when the window reaches a denser monitor: places scale, and the
-// fonts are made anew at their point sizes rather than stretched.
-TEST_P(HighDensity, EverythingScales)
+// Every control against the description, as the window opens at 96 DPI and once Windows has sent
+// WM_DPICHANGED for a denser monitor: places scale, and the fonts are made anew at their point
+// sizes rather than stretched. Looking changes nothing, so one window serves every control.
+TEST_P(ControlLayout, PlaceTextFontStyleAndVisibilityAsDescribed)
 {
     const UINT dpi = GetParam();
     WindowDriver driver;
     const HWND window = driver.window().handle();
-    RECT suggested{0, 0, pixelsAt(form::window.width, dpi), pixelsAt(form::window.height, dpi)};
-    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    if (dpi != 96) {
+        RECT suggested{0, 0, pixelsAt(form::window.width, dpi), pixelsAt(form::window.height, dpi)};
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+    }
     RECT client{};
     GetClientRect(window, &client);
     EXPECT_EQ(client.right, MulDiv(314, static_cast<int>(dpi), 96));
     for (const form::Control &control : form::controls) {
-        SCOPED_TRACE(std::string(control.name));
-        EXPECT_TRUE(sameRect(driver.place(control.name), control.place, dpi));
-        EXPECT_EQ(fontOf(driver.control(control.name)).lfHeight, fontHeightAt(control.font, dpi));
+        expectLaidOutAsDescribed(driver, control, dpi);
     }
-    EXPECT_EQ(fontOf(driver.control("Label5")).lfHeight, dpi == 144 ? -17 : -22);
-    expectDrawnAsDescribed(driver, dpi);
+    // Label5's 8.25 points, worked out by hand.
+    const std::map<UINT, int> label5Height{{96, -11}, {144, -17}, {192, -22}};
+    EXPECT_EQ(fontOf(driver.control("Label5")).lfHeight, label5Height.at(dpi));
     EXPECT_TRUE(statementFits(driver));
+    expectStatusControlsUnseen(driver);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dpi, HighDensity, testing::Values(144U, 192U));
+INSTANTIATE_TEST_SUITE_P(Dpi, ControlLayout, testing::Values(96U, 144U, 192U),
+                         [](const auto &row) { return std::to_string(row.param); });

@@ -1,10 +1,12 @@
 #include "errorreport.h"
 #include "polling.h"
 #include "searchfixtures.h"
+#include "widetext.h"
 #include "windowdriver.h"
 
 #include <gtest/gtest.h>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -28,18 +30,15 @@ BOOL CALLBACK readMessageBoxChild(HWND child, LPARAM seen)
     if (std::wstring(className) == L"Static") {
         const bool icon = (GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
         box.errorIcon = box.errorIcon || icon;
-        wchar_t text[128]{};
-        GetWindowTextW(child, text, 128);
-        box.text += icon ? L"" : text;
+        box.text += icon ? L"" : ponderival::win32::windowText(child);
     }
     return TRUE;
 }
 
 // Runs beside the window's thread, which is inside the message box's own loop: finds the box,
-// reads it and presses its OK button.
-DWORD WINAPI acknowledgeMessageBox(void *parameter)
+// reads it and presses its OK button. False when no box shows.
+bool acknowledgeMessageBox(MessageBoxSeen &seen)
 {
-    auto &seen = *static_cast<MessageBoxSeen *>(parameter);
     HWND box = nullptr;
     const bool shown = pollUntil(
         [&] {
@@ -49,12 +48,11 @@ DWORD WINAPI acknowledgeMessageBox(void *parameter)
                    process == seen.process && IsWindowVisible(box);
         },
         std::chrono::seconds(60), [] { Sleep(20); });
-    if (!shown) {
-        return 1;
+    if (shown) {
+        EnumChildWindows(box, readMessageBoxChild, reinterpret_cast<LPARAM>(&seen));
+        SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     }
-    EnumChildWindows(box, readMessageBoxChild, reinterpret_cast<LPARAM>(&seen));
-    SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    return 0;
+    return shown;
 }
 
 } // namespace
@@ -82,8 +80,8 @@ TEST_P(EndOfTheSearch, LastStepThenOneOverflowReport)
     EXPECT_TRUE(reports.empty());
 
     MessageBoxSeen seen{GetCurrentProcessId(), {}};
-    const HANDLE watcher = CreateThread(nullptr, 0, acknowledgeMessageBox, &seen, 0, nullptr);
-    ASSERT_NE(watcher, nullptr);
+    bool acknowledged = false;
+    std::jthread watcher([&] { acknowledged = acknowledgeMessageBox(seen); });
     if (std::string(GetParam()) == "Timer1") {
         driver.click("cmdStop");
     } else {
@@ -95,11 +93,8 @@ TEST_P(EndOfTheSearch, LastStepThenOneOverflowReport)
     EXPECT_EQ(driver.window().handle(), nullptr);
     EXPECT_FALSE(driver.window().timer1().running());
     EXPECT_EQ(driver.window().model().text(Field::lblN), "65536") << "no step after the report";
-    WaitForSingleObject(watcher, 60000);
-    DWORD watcherStatus = 1;
-    GetExitCodeThread(watcher, &watcherStatus);
-    CloseHandle(watcher);
-    EXPECT_EQ(watcherStatus, 0U) << "no message box titled Ponderival";
+    watcher.join();
+    EXPECT_TRUE(acknowledged) << "no message box titled Ponderival";
     EXPECT_EQ(seen.text, L"Errore di run-time '6':\n\nOverflow");
     EXPECT_TRUE(seen.errorIcon);
 }

@@ -7,16 +7,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace form = ponderival::form;
 
 namespace {
-
-struct Look
-{
-    bool running;
-    const char *focus;
-};
 
 // A point clear of the text and, on a button, between its edge and its focus frame.
 POINT inFill(const RECT &rect)
@@ -34,21 +29,23 @@ bool focusFrameShown(const WindowDriver &driver, const RECT &button, COLORREF fi
     return false;
 }
 
-using ControlColours = testing::TestWithParam<Look>;
+// Idle or running, with the focus on either button.
+using ControlColours = testing::TestWithParam<std::tuple<bool, const char *>>;
 
 } // namespace
 
 TEST_P(ControlColours, FillsAreTheDescribedOnesWhateverTheFocus)
 {
+    const bool running = std::get<0>(GetParam());
+    const std::string focus = std::get<1>(GetParam());
     WindowDriver driver;
-    if (GetParam().running) {
+    if (running) {
         driver.click("cmdStop");
-        ASSERT_TRUE(driver.waitUntil(
-            [&] { return driver.text("cmdStop") == form::stopRunningLook.caption; }));
+        ASSERT_TRUE(driver.waitForText("cmdStop", form::stopRunningLook.caption));
     }
-    if (driver.focusName() != GetParam().focus) {
+    if (driver.focusName() != focus) {
         driver.pressKey(VK_TAB);
-        ASSERT_TRUE(driver.waitUntil([&] { return driver.focusName() == GetParam().focus; }));
+        ASSERT_TRUE(driver.waitUntil([&] { return driver.focusName() == focus; }));
     }
     for (const form::Control &control : form::controls) {
         if (!control.visible || control.kind == form::ControlKind::Shape) {
@@ -57,25 +54,22 @@ TEST_P(ControlColours, FillsAreTheDescribedOnesWhateverTheFocus)
         SCOPED_TRACE(std::string(control.name));
         COLORREF fill = control.fill == form::Fill::Colour ? control.background.value
                                                            : GetSysColor(COLOR_BTNFACE);
-        fill = control.name == "cmdStop" && GetParam().running
-                   ? form::stopRunningLook.background.value
-                   : fill;
+        fill = control.name == "cmdStop" && running ? form::stopRunningLook.background.value : fill;
         const RECT rect = driver.place(control.name);
         EXPECT_EQ(driver.pixel(inFill(rect)), fill);
         if (control.kind == form::ControlKind::Button) {
             EXPECT_EQ(driver.pixel({rect.left + 6, rect.top + 6}), fill)
                 << "inside the focus frame";
-            EXPECT_EQ(focusFrameShown(driver, rect, fill), control.name == GetParam().focus);
+            EXPECT_EQ(focusFrameShown(driver, rect, fill), control.name == focus);
         }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(RunLooks, ControlColours,
-                         testing::Values(Look{false, "cmdStop"}, Look{false, "cmdEsc"},
-                                         Look{true, "cmdStop"}, Look{true, "cmdEsc"}),
-                         [](const testing::TestParamInfo<Look> &row) {
-                             return std::string(row.param.running ? "Running_" : "Idle_") +
-                                    row.param.focus;
+                         testing::Combine(testing::Bool(), testing::Values("cmdStop", "cmdEsc")),
+                         [](const auto &row) {
+                             return std::string(std::get<0>(row.param) ? "Running_" : "Idle_") +
+                                    std::get<1>(row.param);
                          });
 
 // Held down by the space bar, the button sinks into its edge; its fill stays as it was.
@@ -91,8 +85,7 @@ TEST(ButtonLook, SunkenWhilePressedRaisedOtherwise)
     EXPECT_EQ(driver.pixel({stop.left, stop.top}), GetSysColor(COLOR_3DSHADOW));
     EXPECT_EQ(driver.pixel(inFill(stop)), form::stopIdleLook.background.value);
     WindowDriver::releaseKey(VK_SPACE);
-    ASSERT_TRUE(
-        driver.waitUntil([&] { return driver.text("cmdStop") == form::stopRunningLook.caption; }));
+    ASSERT_TRUE(driver.waitForText("cmdStop", form::stopRunningLook.caption));
     EXPECT_EQ(driver.pixel({stop.left, stop.top}), GetSysColor(COLOR_3DLIGHT));
 }
 

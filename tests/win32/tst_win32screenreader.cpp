@@ -13,6 +13,7 @@
 #include <memory>
 #include <oleacc.h>
 #include <set>
+#include <span>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -27,6 +28,7 @@ namespace {
 
 namespace form = ponderival::form;
 using ponderival::Field;
+using ponderival::win32::controlId;
 
 constexpr DWORD liveRegionChanged = 0x8019;
 
@@ -80,18 +82,12 @@ EventHook hookEvents(DWORD process)
         UnhookWinEvent};
 }
 
-HWND child(HWND window, std::string_view name)
-{
-    const auto id = form::ControlId::at(form::controlIndex(name).value());
-    return GetDlgItem(window, ponderival::win32::controlId(id.value()));
-}
-
-std::vector<std::string> liveTexts(std::size_t from, std::size_t to)
+std::vector<std::string> liveTexts(std::size_t from)
 {
     std::vector<std::string> texts;
-    for (std::size_t index = from; index < to; ++index) {
-        if (heard.at(index).event == liveRegionChanged) {
-            texts.push_back(heard.at(index).name);
+    for (const Heard &each : std::span(heard).subspan(from)) {
+        if (each.event == liveRegionChanged) {
+            texts.push_back(each.name);
         }
     }
     return texts;
@@ -141,16 +137,15 @@ const std::vector<Answer> firstAnswers{
 
 // At the answer each seen field is named anew: its value, with its heading where Windows takes
 // the window's annotations (Wine has none, and names a label by its text).
-void expectNamedAtAnswer(HWND window, std::size_t from, std::size_t to, const Answer &answer)
+void expectNamedAtAnswer(HWND window, std::size_t from, const Answer &answer)
 {
     for (std::size_t index = 0; index < ponderival::seenFields.size(); ++index) {
         const Field field = ponderival::seenFields.at(index);
-        const HWND control = child(window, ponderival::fieldName(field));
+        const HWND control = GetDlgItem(window, controlId(ponderival::fieldControl(field)));
         std::string last = "<never named>";
-        for (std::size_t event = from; event < to; ++event) {
-            if (heard.at(event).event == EVENT_OBJECT_NAMECHANGE &&
-                heard.at(event).control == control) {
-                last = heard.at(event).name;
+        for (const Heard &each : std::span(heard).subspan(from)) {
+            if (each.event == EVENT_OBJECT_NAMECHANGE && each.control == control) {
+                last = each.name;
             }
         }
         const std::string &value = answer.values.at(index);
@@ -173,7 +168,7 @@ TEST(ScreenReader, HearsEachRunAndItsAnswerAtAPaceAndNeverAnUnseenField)
     ASSERT_TRUE(hook);
     const HWND window = program.waitForWindow();
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(program.bringToFront(window, child(window, "cmdStop")));
+    ASSERT_TRUE(program.bringToFront(window, GetDlgItem(window, controlId(form::cmdStop))));
 
     const std::string running(form::stopRunningLook.caption);
     const std::string idle(form::stopIdleLook.caption);
@@ -181,12 +176,12 @@ TEST(ScreenReader, HearsEachRunAndItsAnswerAtAPaceAndNeverAnUnseenField)
     for (const Answer &answer : firstAnswers) {
         const std::size_t from = heard.size();
         WindowDriver::pressKey(VK_SPACE);
-        ASSERT_TRUE(pumpUntil([&] { return liveTexts(from, heard.size()).size() >= 2; }))
+        ASSERT_TRUE(pumpUntil([&] { return liveTexts(from).size() >= 2; }))
             << "run to " << answer.spoken << " never heard to its end";
         // The answer and the caption it leaves are one change of one live region, in that order.
-        EXPECT_EQ(liveTexts(from, heard.size()),
+        EXPECT_EQ(liveTexts(from),
                   (std::vector<std::string>{running, answer.spoken + ". " + idle}));
-        expectNamedAtAnswer(window, from, heard.size(), answer);
+        expectNamedAtAnswer(window, from, answer);
         runs.emplace_back(from, heard.size());
     }
     std::printf("The run to the second answer, as heard:\n");
@@ -194,29 +189,26 @@ TEST(ScreenReader, HearsEachRunAndItsAnswerAtAPaceAndNeverAnUnseenField)
 
     // Between the third run's start and its answer, every event of the program against the time it
     // was raised: at most about ten a second (10.5, as the Qt window's figure is held to).
-    const auto nextLive = [&](std::size_t index) {
-        while (heard.at(index).event != liveRegionChanged) {
-            ++index;
-        }
-        return index;
+    const auto live = [](const Heard &each) {
+        return each.event == liveRegionChanged;
     };
-    const std::size_t start = nextLive(runs.at(2).first);
-    const std::size_t answer = nextLive(start + 1);
-    const double seconds = (heard.at(answer).time - heard.at(start).time) / 1000.0;
+    const auto third = std::span(heard).subspan(runs.at(2).first);
+    const auto start = std::find_if(third.begin(), third.end(), live);
+    const auto answer = std::find_if(start + 1, third.end(), live);
+    const double seconds = (answer->time - start->time) / 1000.0;
     const double rate = static_cast<double>(answer - start - 1) / seconds;
-    std::printf("Third run: %zu events in %.2f s while running, %.1f a second\n",
+    std::printf("Third run: %td events in %.2f s while running, %.1f a second\n",
                 answer - start - 1, seconds, rate);
     EXPECT_LE(rate, 10.5);
 
-    EXPECT_EQ(liveTexts(0, heard.size()).size(), 2 * firstAnswers.size()) << "nothing else said";
+    EXPECT_EQ(liveTexts(0).size(), 2 * firstAnswers.size()) << "nothing else said";
     // Once the window is up, every event comes from a control that speaks: never from an unseen
     // field. No event's object, from the window's making on, has an unseen field's name.
     const std::set<std::string> speakers{"status",  "lblTot",  "lblCivico",
                                          "lblCase", "cmdStop", "window"};
-    for (std::size_t index = runs.front().first; index < heard.size(); ++index) {
-        EXPECT_TRUE(speakers.contains(sourceOf(window, heard.at(index).control)))
-            << eventName(heard.at(index).event) << " from "
-            << sourceOf(window, heard.at(index).control);
+    for (const Heard &each : std::span(heard).subspan(runs.front().first)) {
+        const std::string source = sourceOf(window, each.control);
+        EXPECT_TRUE(speakers.contains(source)) << eventName(each.event) << " from " << source;
     }
     for (const std::string_view unseen : {"lblN", "lblTot2"}) {
         const std::string name(form::findControl(unseen)->accessibleName);

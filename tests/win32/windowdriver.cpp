@@ -86,6 +86,11 @@ bool WindowDriver::waitUntil(const std::function<bool()> &condition, DWORD timeo
     return pollUntil(condition, std::chrono::milliseconds(timeout), [this] { processEvents(); });
 }
 
+bool WindowDriver::waitForText(std::string_view name, std::string_view shown)
+{
+    return waitUntil([&] { return text(name) == shown; });
+}
+
 void WindowDriver::clickOn(HWND control)
 {
     RECT rect{};

@@ -29,6 +29,7 @@ public:
 
     void processEvents(DWORD timeout = 10);
     bool waitUntil(const std::function<bool()> &condition, DWORD timeout = 30000);
+    bool waitForText(std::string_view name, std::string_view shown);
 
     void click(std::string_view name) const { clickOn(control(name)); }
     // Input as a user gives it, to whatever window is in front: this one or another program's.

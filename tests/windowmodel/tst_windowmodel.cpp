@@ -44,6 +44,16 @@ protected:
         return ticks;
     }
 
+    // A run started and ticked so many times, with what the window was asked so far forgotten.
+    void startAndTick(int ticks)
+    {
+        model.click(cmdStop);
+        for (int tick = 0; tick < ticks; ++tick) {
+            model.tick();
+        }
+        port.clearLog();
+    }
+
     RecordingPort port;
     WindowModel model{port, RecordingPort::now};
 };
@@ -62,8 +72,7 @@ TEST_F(Window, StartingARunReachesTheWindowInOrder)
 
 TEST_F(Window, EachTickShowsEachWrittenFieldOnceWithItsLastText)
 {
-    model.click(cmdStop);
-    port.clearLog();
+    startAndTick(0);
     RecordingPort::clock = 10ms;
     model.tick();
     // lblTot2 was emptied and then written again; the fields come in their own order.
@@ -119,11 +128,7 @@ TEST_F(Window, AScreenReaderHearsTheFirstThreeAnswers)
 
 TEST_F(Window, ARunHaltedByHandSaysTheCaptionAndDescribesWhereItHalted)
 {
-    model.click(cmdStop);
-    for (int tick = 0; tick < 3; ++tick) {
-        model.tick();
-    }
-    port.clearLog();
+    startAndTick(3);
     model.click(cmdStop);
     const Log expected{"stop",
                        "caption \"" + idle + '"',
@@ -183,9 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Window, CmdEscWhileRunningStopsTheTicksAndNothingRunsAfter)
 {
-    model.click(cmdStop);
-    model.tick();
-    port.clearLog();
+    startAndTick(1);
     model.click(cmdEsc);
     EXPECT_EQ(port.takeLog(), (Log{"stop", "close 0"}));
     model.tick();
@@ -196,9 +199,7 @@ TEST_F(Window, CmdEscWhileRunningStopsTheTicksAndNothingRunsAfter)
 
 TEST_F(Window, ClosedByThePlatformMidRunRunsNothingMore)
 {
-    model.click(cmdStop);
-    model.tick();
-    port.clearLog();
+    startAndTick(1);
     model.windowClosed();
     model.tick();
     model.click(cmdStop);
@@ -209,8 +210,7 @@ TEST_F(Window, ClosedByThePlatformMidRunRunsNothingMore)
 TEST_F(Window, OverflowIsReportedOnceBehindWhatTheStepWrote)
 {
     model.run([](Panel &panel) { searchfixtures::placeBefore(panel, 65535); });
-    model.click(cmdStop);
-    port.clearLog();
+    startAndTick(0);
     model.tick();
     const Log expected{R"(text lblN "65536")", R"(text lblCivico "65537")",
                        R"(text lblTot2 "")",   "stop",

@@ -1,10 +1,7 @@
 #include "windowdriver.h"
 #include "windowreading.h"
 
-#include <QGuiApplication>
 #include <QTest>
-
-#include <memory>
 
 using namespace windowreading;
 
@@ -24,14 +21,11 @@ const QPoint away(20, 240);
 // The two buttons' faces on a real X server, read from the screen: exactly the described colour
 // in both run looks, whichever way the focus came or went, wherever the pointer is and while the
 // button is held down. Focus shows as a dotted rectangle, a press as a sunken edge; neither tints.
-class tst_XButtons : public QObject
+class tst_XButtons : public X11Test
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init() { m_driver = std::make_unique<WindowDriver>(); }
-    void cleanup() { m_driver.reset(); }
     void faces_data();
     void faces();
 
@@ -39,16 +33,7 @@ private:
     void prepareStop(bool running, Focus focus);
     void prepareEsc(bool running, Focus focus);
     void release(const QRect &button);
-
-    std::unique_ptr<WindowDriver> m_driver;
 };
-
-void tst_XButtons::initTestCase()
-{
-    QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"),
-             "runs on an X server, e.g. with-xvfb.sh tst_xbuttons");
-    QVERIFY2(xdotool({QStringLiteral("version")}), "needs xdotool");
-}
 
 void tst_XButtons::faces_data()
 {
@@ -166,11 +151,5 @@ void tst_XButtons::release(const QRect &button)
     QVERIFY(m_driver->program().isRunning());
 }
 
-int main(int argc, char *argv[])
-{
-    QGuiApplication application(argc, argv);
-    tst_XButtons test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(tst_XButtons)
 #include "tst_xbuttons.moc"

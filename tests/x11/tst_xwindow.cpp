@@ -9,22 +9,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
 using namespace windowreading;
 
 // The real program on a real X server, with real input through XTEST and the input focus given
 // as a window manager gives it when a window opens (no window manager runs under bare Xvfb, and
 // none is needed: xdotool sets the focus as one would). Its place, its picture and its keyboard.
-class tst_XWindow : public QObject
+class tst_XWindow : public X11Test
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init() { m_driver = std::make_unique<WindowDriver>(); }
-    void cleanup() { m_driver.reset(); }
-
     void placedCentredWithoutFrame();
     void matchesGoldenPicture_data();
     void matchesGoldenPicture();
@@ -33,17 +27,8 @@ private slots:
     void followsADarkDesktopTheme();
 
 private:
-    std::unique_ptr<WindowDriver> m_driver;
     QTemporaryDir m_folder;
 };
-
-void tst_XWindow::initTestCase()
-{
-    QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"),
-             "runs on an X server, e.g. with-xvfb.sh tst_xwindow");
-    QVERIFY2(xdotool({QStringLiteral("version")}), "needs xdotool");
-    QVERIFY(m_folder.isValid());
-}
 
 void tst_XWindow::placedCentredWithoutFrame()
 {
@@ -139,13 +124,6 @@ void tst_XWindow::arrowKeysStayOnButtons()
     STEP(m_driver->waitForSolution());
 }
 
-int main(int argc, char *argv[])
-{
-    QGuiApplication application(argc, argv);
-    tst_XWindow test;
-    return QTest::qExec(&test, argc, argv);
-}
-
 // Under a dark desktop theme (GTK's Adwaita dark, through Qt's GTK platform theme) the window's
 // face and its texts are the theme's; the fields and the buttons keep their own faces, and every
 // text stands out at least 4.5:1 on what it is drawn on.
@@ -182,4 +160,5 @@ void tst_XWindow::followsADarkDesktopTheme()
     }
 }
 
+QTEST_MAIN(tst_XWindow)
 #include "tst_xwindow.moc"

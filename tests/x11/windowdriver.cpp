@@ -107,3 +107,10 @@ void WindowDriver::expectFace(const QRect &button, const QColor &colour, const Q
     qInfo().noquote() << reading;
     QVERIFY2(exact, qPrintable(reading + QStringLiteral(" instead of ") + describe(colour)));
 }
+
+void X11Test::initTestCase()
+{
+    QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"),
+             "runs on an X server, e.g. under with-xvfb.sh");
+    QVERIFY2(xdotool({QStringLiteral("version")}), "needs xdotool");
+}

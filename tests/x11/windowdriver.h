@@ -4,9 +4,12 @@
 
 #include <QColor>
 #include <QImage>
+#include <QObject>
 #include <QRect>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 // Ends the test function at once when a step of it has failed: each step waits on a condition,
 // and the steps after a failed one would only wait out their time-outs.
@@ -58,4 +61,19 @@ private:
     X11Program m_program;
     QImage m_lastSolution;
     bool m_buttonHeld = false;
+};
+
+// What the test programs here share: they run on an X server with xdotool at hand, and each test
+// function drives the program through a driver of its own.
+class X11Test : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init() { m_driver = std::make_unique<WindowDriver>(); }
+    void cleanup() { m_driver.reset(); }
+
+protected:
+    std::unique_ptr<WindowDriver> m_driver;
 };
