@@ -101,14 +101,15 @@ std::int32_t textToInt32(std::string_view text)
     return value;
 }
 
+Int32Text::Int32Text(std::int32_t value) noexcept
+{
+    const auto result = std::to_chars(m_digits.data(), m_digits.data() + m_digits.size(), value);
+    m_size = static_cast<std::size_t>(result.ptr - m_digits.data());
+}
+
 std::string int32ToText(std::int32_t value)
 {
-    // Eleven characters hold "-2147483648" and fit the string's own buffer, so the digits are
-    // written in place: this runs once for every house the search adds.
-    std::string text(11, '\0');
-    const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
-    text.resize(static_cast<std::size_t>(result.ptr - text.data()));
-    return text;
+    return std::string(Int32Text(value).view());
 }
 
 // Not every C++ library reads and writes doubles with from_chars and to_chars yet (Emscripten's

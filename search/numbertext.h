@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,6 +15,20 @@ namespace ponderival {
 
 // Plain digits, a leading "-" for negative values only.
 [[nodiscard]] std::string int32ToText(std::int32_t value);
+
+// The same digits held in place, for the search's inner loop, which writes one for every house it
+// adds: nothing is allocated, and with nothing to free a WebAssembly build calls on directly
+// instead of through the script's exception trampolines.
+class Int32Text
+{
+public:
+    explicit Int32Text(std::int32_t value) noexcept;
+    [[nodiscard]] std::string_view view() const noexcept { return {m_digits.data(), m_size}; }
+
+private:
+    std::array<char, 11> m_digits{}; // "-2147483648"
+    std::size_t m_size = 0;
+};
 
 // Reads a whole text as a decimal number: an optional "-", digits, optionally a point and digits,
 // optionally an exponent. Same errors as textToInt32.

@@ -15,13 +15,13 @@ void addHousesAfterCandidate(Panel &panel, std::int32_t firstHouse, std::int32_t
     std::int32_t sum = 0;
     for (std::int32_t house = firstHouse; house <= lastHouse; ++house) {
         sum = narrowToInt32(std::int64_t{house} + std::int64_t{sum});
-        panel.setText(Field::lblTot2, int32ToText(sum));
+        panel.setText(Field::lblTot2, Int32Text(sum).view());
         if (sum > total) {
             return;
         }
         if (sum == total) {
-            panel.setText(Field::lblCase, int32ToText(house));
-            panel.setText(Field::lblTot2, int32ToText(sum));
+            panel.setText(Field::lblCase, Int32Text(house).view());
+            panel.setText(Field::lblTot2, Int32Text(sum).view());
             enterRunState(panel, RunState::Idle);
             return;
         }

@@ -42,15 +42,24 @@ DWORD styleOf(std::size_t index)
     return style;
 }
 
-HWND createControl(HWND parent, std::size_t index)
+// Edges are scaled rather than sizes, so neighbours stay as far apart as described.
+RECT placeOf(std::size_t index, UINT dpi)
+{
+    const form::Twips &place = form::controls.at(index).place;
+    return {pixelsAt(place.left, dpi), pixelsAt(place.top, dpi),
+            pixelsAt(place.left + place.width, dpi), pixelsAt(place.top + place.height, dpi)};
+}
+
+HWND createControl(HWND parent, std::size_t index, const RECT &place)
 {
     const Control &control = form::controls.at(index);
     const wchar_t *windowClass = control.kind == ControlKind::Button ? L"BUTTON" : L"STATIC";
     const auto id =
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId) + static_cast<INT_PTR>(index));
     const HWND handle =
-        CreateWindowExW(0, windowClass, toWide(control.text).c_str(), styleOf(index), 0, 0, 0, 0,
-                        parent, id, GetModuleHandleW(nullptr), nullptr);
+        CreateWindowExW(0, windowClass, toWide(control.text).c_str(), styleOf(index), place.left,
+                        place.top, place.right - place.left, place.bottom - place.top, parent, id,
+                        GetModuleHandleW(nullptr), nullptr);
     if (handle == nullptr) {
         throw std::runtime_error("CreateWindowExW");
     }
@@ -58,8 +67,10 @@ HWND createControl(HWND parent, std::size_t index)
 }
 
 // A one-pixel frame; the window that gets it owns it.
-HRGN outlineRegion(int width, int height)
+HRGN outlineRegion(const RECT &place)
 {
+    const int width = place.right - place.left;
+    const int height = place.bottom - place.top;
     const HRGN outline = CreateRectRgn(0, 0, width, height);
     const HRGN inside = CreateRectRgn(1, 1, width - 1, height - 1);
     CombineRgn(outline, outline, inside, RGN_DIFF);
@@ -83,11 +94,15 @@ FontObject createFont(const form::Font &font, UINT dpi)
 
 } // namespace
 
-void FormControls::create(HWND parent)
+// Made where they belong, with their fonts and the outline's region given without a redraw: the
+// window is not shown yet, and under Wine every move and redraw of a child costs its own round
+// trips to the server before the first paint.
+void FormControls::create(HWND parent, UINT dpi)
 {
     for (std::size_t index = 0; index < count; ++index) {
         const Control &control = form::controls.at(index);
-        m_handles.at(index) = createControl(parent, index);
+        const RECT place = placeOf(index, dpi);
+        m_handles.at(index) = createControl(parent, index, place);
         if (control.fill == form::Fill::Colour) {
             m_fills.at(index).reset(CreateSolidBrush(control.background.value));
         }
@@ -95,29 +110,26 @@ void FormControls::create(HWND parent)
         // whose bottom row it shares; its region is the line alone, so nothing else is covered.
         if (control.kind == ControlKind::Shape) {
             SetWindowPos(m_handles.at(index), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+            SetWindowRgn(m_handles.at(index), outlineRegion(place), FALSE);
         }
     }
+    setFonts(dpi, FALSE);
 }
 
 void FormControls::place(UINT dpi)
 {
     for (std::size_t index = 0; index < count; ++index) {
-        const form::Twips &place = form::controls.at(index).place;
-        // Edges are scaled rather than sizes, so neighbours stay as far apart as described.
-        const int left = pixelsAt(place.left, dpi);
-        const int top = pixelsAt(place.top, dpi);
-        const int width = pixelsAt(place.left + place.width, dpi) - left;
-        const int height = pixelsAt(place.top + place.height, dpi) - top;
-        SetWindowPos(m_handles.at(index), nullptr, left, top, width, height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        const RECT place = placeOf(index, dpi);
+        SetWindowPos(m_handles.at(index), nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
         if (form::controls.at(index).kind == ControlKind::Shape) {
-            SetWindowRgn(m_handles.at(index), outlineRegion(width, height), TRUE);
+            SetWindowRgn(m_handles.at(index), outlineRegion(place), TRUE);
         }
     }
-    setFonts(dpi);
+    setFonts(dpi, TRUE);
 }
 
-void FormControls::setFonts(UINT dpi)
+void FormControls::setFonts(UINT dpi, BOOL redraw)
 {
     // Controls of one face and size share a font. The new fonts are handed out before the old ones
     // are deleted, so no control is ever left with a deleted font.
@@ -132,7 +144,7 @@ void FormControls::setFonts(UINT dpi)
             fonts.at(index) = createFont(font, dpi);
         }
         SendMessageW(m_handles.at(index), WM_SETFONT,
-                     reinterpret_cast<WPARAM>(fonts.at(maker).get()), TRUE);
+                     reinterpret_cast<WPARAM>(fonts.at(maker).get()), redraw);
     }
     m_fonts = std::move(fonts);
 }

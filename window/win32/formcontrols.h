@@ -42,8 +42,8 @@ using BrushObject = std::unique_ptr<std::remove_pointer_t<HBRUSH>, DeleteGdiObje
 class FormControls
 {
 public:
-    // Children of the window being created, not yet placed.
-    void create(HWND parent);
+    // Children of the window being created, in their places and fonts for the given DPI.
+    void create(HWND parent, UINT dpi);
 
     [[nodiscard]] HWND handle(form::ControlId control) const
     {
@@ -51,7 +51,7 @@ public:
     }
     [[nodiscard]] HWND handle(Field field) const { return handle(fieldControl(field)); }
 
-    // Places every control and gives it its font for the given DPI.
+    // Places every control again and gives it its font for a new DPI.
     void place(UINT dpi);
 
     // WM_CTLCOLORSTATIC's answer for a label, its colours set into context.
@@ -65,7 +65,7 @@ public:
 private:
     static constexpr std::size_t count = form::controls.size();
 
-    void setFonts(UINT dpi);
+    void setFonts(UINT dpi, BOOL redraw);
 
     std::array<HWND, count> m_handles{};
     std::array<BrushObject, count> m_fills;

@@ -183,16 +183,16 @@ LRESULT frmPonderival::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
 
 BOOL frmPonderival::onCreate(HWND hwnd, LPCREATESTRUCTW /*creation*/)
 {
-    m_controls.create(hwnd);
+    m_dpi = windowDpi(hwnd);
+    m_controls.create(hwnd, m_dpi);
     m_screenReader.create(hwnd, firstOwnId);
     SetTimer(hwnd, connectScreenReader, USER_TIMER_MINIMUM, nullptr);
-    const UINT dpi = windowDpi(hwnd);
-    const int width = pixelsAt(form::window.width, dpi);
-    const int height = pixelsAt(form::window.height, dpi);
+    const int width = pixelsAt(form::window.width, m_dpi);
+    const int height = pixelsAt(form::window.height, m_dpi);
     const RECT area = workAreaUnderPointer();
-    const int left = (area.left + area.right - width) / 2;
-    const int top = (area.top + area.bottom - height) / 2;
-    place({left, top, left + width, top + height}, dpi);
+    SetWindowPos(hwnd, nullptr, (area.left + area.right - width) / 2,
+                 (area.top + area.bottom - height) / 2, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     return TRUE;
 }
 

@@ -63,7 +63,7 @@ private:
     void onDestroy(HWND hwnd);
     LRESULT onGetDefId() const;
 
-    // The window's frame, and the controls inside it, at this DPI.
+    // The window's frame, and the controls inside it, at a new DPI.
     void place(const RECT &frame, UINT dpi);
     [[nodiscard]] bool takesFocus(HWND control) const;
 
