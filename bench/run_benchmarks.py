@@ -16,7 +16,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "support"))
 # pylint: disable=wrong-import-position
-from figures import Rows, medians, parse_figures  # noqa: E402
+from figures import Rows, medians, parse_figures, start_runs_for  # noqa: E402
 from orcafigures import orca_figures  # noqa: E402
 from webbench import web_rows  # noqa: E402
 from winebench import windows_rows  # noqa: E402
@@ -126,7 +126,7 @@ def measure(bench, runs):
     tick_rows(row, bench, runs, offscreen)
     screen_reader_rows(row, bench)
 
-    start_runs = max(runs * 5, 15)
+    start_runs = start_runs_for(runs)
     window, bare, text = startups(bench, start_runs, ("window", "bare", "text"), offscreen)
     # Against a bare window that draws the same texts in the same fonts: what the window costs
     # beyond what it shows.
@@ -144,17 +144,11 @@ def measure(bench, runs):
     return row
 
 
-def wine_start_runs(runs):
-    """A single start under Wine scatters by a quarter either way, so more of them are taken."""
-    return max(runs * 10, 40)
-
-
 def print_table(rows, runs):
     header = ("measure", "Ponderival", "comparison", "compared with", "target", "met")
     widths = [max(len(str(cells[i])) for cells in [header, *rows]) for i in range(len(header))]
     line = lambda cells: "| " + " | ".join(str(c).ljust(w) for c, w in zip(cells, widths)) + " |"
-    print(f"{os.cpu_count()} cores; medians of {runs} runs (start-up: {max(runs * 5, 15)} runs, "
-          f"under Wine {wine_start_runs(runs)})")
+    print(f"{os.cpu_count()} cores; medians of {runs} runs (start-up: {start_runs_for(runs)} runs)")
     print(line(header))
     print("|" + "|".join("-" * (w + 2) for w in widths) + "|")
     for cells in rows:
@@ -179,7 +173,7 @@ def main():
     if args.windows:
         qt_events = next((float(cells[1]) for cells in rows
                           if cells[0] == "a11y events/s while running"), None)
-        rows += windows_rows(args.windows.resolve(), args.runs, wine_start_runs(args.runs), qt_events)
+        rows += windows_rows(args.windows.resolve(), args.runs, start_runs_for(args.runs), qt_events)
     if args.web:
         site, description = (path.resolve() for path in args.web)
         rows += web_rows(site, description, args.runs)

@@ -22,7 +22,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "tests" / "support"
 # pylint: disable=wrong-import-position
 import chromium  # noqa: E402
 from description import Description  # noqa: E402
-from figures import LEG_FIRST_N, Rows, medians  # noqa: E402
+from figures import LEG_FIRST_N, Rows, medians, start_runs_for  # noqa: E402
 from waiting import wait_for  # noqa: E402
 
 WINDOW_SECONDS = 5.0
@@ -176,7 +176,7 @@ def measure(site, description, runs):
                 sizes = downloads(driver, url, folder)
                 loads, running = {"page": [], "static": []}, {"program": [], "plain": []}
                 # Alternated, so that a slower stretch of the machine falls on both alike.
-                for _ in range(max(runs * 5, 15)):
+                for _ in range(start_runs_for(runs)):
                     loads["page"].append(open_page(driver, url + "index.html"))
                     loads["static"].append(open_page(driver, url + "static.html"))
                 # The renderer's CPU scatters by a fifth from one stretch to the next, so there
