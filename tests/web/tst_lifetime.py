@@ -42,8 +42,11 @@ def check_early_click(site, d):
         page.driver.get(server.url)
         if not server.asked.wait(TIMEOUT):
             raise AssertionError("the page never asked for the search's module")
-        page.wait("document.getElementById(arguments[0])?.getClientRects().length", first,
-                  what="the window on screen")
+        # Autofocus lands at the first rendering update after the button exists, which may come
+        # after it has a box: the keys are pressed once the window shows as it opens, focused.
+        page.wait("document.getElementById(arguments[0])?.getClientRects().length && "
+                  "document.activeElement.id === arguments[0]", first,
+                  what="the window on screen, its first button focused")
         for focus in (second, first):
             page.press("TAB")
             expect(page.focused(), focus, "the focus after Tab while the search loads")
