@@ -173,7 +173,8 @@ def main():
     if args.windows:
         qt_events = next((float(cells[1]) for cells in rows
                           if cells[0] == "a11y events/s while running"), None)
-        rows += windows_rows(args.windows.resolve(), args.runs, start_runs_for(args.runs), qt_events)
+        rows += windows_rows(args.windows.resolve(), args.runs, start_runs_for(args.runs),
+                             qt_events)
     if args.web:
         site, description = (path.resolve() for path in args.web)
         rows += web_rows(site, description, args.runs)

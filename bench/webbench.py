@@ -138,8 +138,9 @@ def running_figures(driver, ticks_script):
 
 
 def open_plain_page(driver, url):
-    """The plain page, with the pointer resting on cmdStop as the program's run leaves it: while it
-    rests on a page, every layout is followed by a hover test at the pointer, on both pages alike."""
+    """The plain page, with the pointer resting on cmdStop as the program's run leaves it: while
+    it rests on a page, every layout is followed by a hover test at the pointer, on both pages
+    alike."""
     # Imported here: whatever imports web_rows() may have no Selenium.
     from selenium.webdriver.common.action_chains import ActionChains  # pylint: disable=C0415
     open_page(driver, url + "plain.html")

@@ -74,8 +74,8 @@ def windows_rows(build, runs, start_runs, qt_events=None):
                              ("peak_working_set_mib", "peak working set (MiB)", 1.2)):
         ratio = start[key] / bare_start[key]
         row(label, f"{start[key]:.1f}", f"{bare_start[key]:.1f}",
-            f"bare Windows window with its texts, fills, outline and focus ({ratio:.2f}x)", f"<= {most}x bare",
-            ratio <= most)
+            f"bare Windows window with its texts, fills, outline and focus ({ratio:.2f}x)",
+            f"<= {most}x bare", ratio <= most)
     ticks, bare_ticks = figures["program ticks"], figures["bare ticks"]
     rate = ticks["tick_rate_percent"]
     row("tick rate (% of 100/s)", f"{rate:.2f}", f"{bare_ticks['tick_rate_percent']:.2f}",
