@@ -132,7 +132,7 @@ COLORREF WindowDriver::pixel(POINT at) const
 {
     RedrawWindow(m_window->handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    // Without the window's WS_CLIPCHILDREN, so the controls' own pixels can be read.
+    // A context that does not clip the children, so the controls' own pixels can be read.
     const HDC context = GetDCEx(m_window->handle(), nullptr, DCX_CACHE);
     const COLORREF colour = GetPixel(context, at.x, at.y);
     ReleaseDC(m_window->handle(), context);

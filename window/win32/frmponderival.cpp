@@ -17,6 +17,7 @@ constexpr int programIconId = 1;
 // COM and the annotations come once the window is on the screen, when the program first waits:
 // the one timer message of the window.
 constexpr UINT_PTR connectScreenReader = 1;
+constexpr UINT defaultDpi = USER_DEFAULT_SCREEN_DPI;
 
 HICON programIcon(HINSTANCE instance, int widthMetric, int heightMetric)
 {
@@ -53,6 +54,16 @@ RECT workAreaUnderPointer()
     return monitor.rcWork;
 }
 
+// The window's frame at its size for the DPI, centred on the point.
+RECT frameAround(POINT centre, UINT dpi)
+{
+    const int width = pixelsAt(form::window.width, dpi);
+    const int height = pixelsAt(form::window.height, dpi);
+    const int left = centre.x - width / 2;
+    const int top = centre.y - height / 2;
+    return {left, top, left + width, top + height};
+}
+
 // Minimised if asked, else at its own size: it cannot be resized, so it is never maximised.
 int openingShowCommand(int requested)
 {
@@ -76,12 +87,18 @@ frmPonderival::frmPonderival()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     registerWindowClass(instance, windowProcedure);
-    // Made on the monitor it will show on, so that WM_CREATE finds that monitor's DPI. Its caption
-    // names it on the taskbar.
-    const RECT workArea = workAreaUnderPointer();
+    // Made in the middle of the monitor it will show on, so that WM_CREATE finds that monitor's
+    // DPI, and at its size for the usual DPI, which WM_CREATE corrects only on a denser monitor.
+    // Its caption names it on the taskbar. Like a dialog box it does not clip its children: it
+    // paints nothing but its face, and that only when uncovered, so clipping would spare nothing,
+    // while under Wine it held the first pixels back by about 9 ms.
+    const RECT area = workAreaUnderPointer();
+    const RECT frame =
+        frameAround({(area.left + area.right) / 2, (area.top + area.bottom) / 2}, defaultDpi);
     CreateWindowExW(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, windowClassName,
-                    toWide(form::window.caption).c_str(), WS_POPUP | WS_CLIPCHILDREN, workArea.left,
-                    workArea.top, 0, 0, nullptr, nullptr, instance, this);
+                    toWide(form::window.caption).c_str(), WS_POPUP, frame.left, frame.top,
+                    frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
+                    this);
     if (m_window == nullptr) {
         throw std::runtime_error("CreateWindowExW");
     }
@@ -106,6 +123,8 @@ void frmPonderival::show(int showCommand)
         ShowWindow(m_window, SW_RESTORE);
     }
     UpdateWindow(m_window);
+    // Nothing of them is drawn and nothing has been said yet, so they come after the first frame.
+    m_screenReader.create(m_window, firstOwnId);
     if (GetActiveWindow() == m_window) {
         SetFocus(m_lastFocus);
     }
@@ -181,18 +200,17 @@ LRESULT frmPonderival::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
     }
 }
 
-BOOL frmPonderival::onCreate(HWND hwnd, LPCREATESTRUCTW /*creation*/)
+BOOL frmPonderival::onCreate(HWND hwnd, LPCREATESTRUCTW creation)
 {
     m_dpi = windowDpi(hwnd);
     m_controls.create(hwnd, m_dpi);
-    m_screenReader.create(hwnd, firstOwnId);
     SetTimer(hwnd, connectScreenReader, USER_TIMER_MINIMUM, nullptr);
-    const int width = pixelsAt(form::window.width, m_dpi);
-    const int height = pixelsAt(form::window.height, m_dpi);
-    const RECT area = workAreaUnderPointer();
-    SetWindowPos(hwnd, nullptr, (area.left + area.right - width) / 2,
-                 (area.top + area.bottom - height) / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (m_dpi != defaultDpi) {
+        const RECT frame =
+            frameAround({creation->x + creation->cx / 2, creation->y + creation->cy / 2}, m_dpi);
+        SetWindowPos(hwnd, nullptr, frame.left, frame.top, frame.right - frame.left,
+                     frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     return TRUE;
 }
 
