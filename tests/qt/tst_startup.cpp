@@ -1,7 +1,11 @@
+#include "frmponderivaldescription.h"
+#include "qtform.h"
 #include "startup.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QIcon>
 #include <QImage>
 #include <QProcess>
@@ -25,6 +29,7 @@ private slots:
     void eachIconHasItsSize_data();
     void eachIconHasItsSize();
     void applicationIconHasEverySize();
+    void fontsAskedForAreInstalled();
     // Last: it installs the program's message handler, as start-up does.
     void sharedMemoryImagesOffUnlessChosen_data();
     void sharedMemoryImagesOffUnlessChosen();
@@ -96,6 +101,26 @@ void tst_Startup::applicationIconHasEverySize()
     std::sort(sizes.begin(), sizes.end(),
               [](const QSize &a, const QSize &b) { return a.width() < b.width(); });
     QCOMPARE(sizes, (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
+}
+
+// Every font the window asks for is one the system has, the described face or its substitute, so
+// Qt never searches for others at start-up; what it draws with is that very face.
+void tst_Startup::fontsAskedForAreInstalled()
+{
+    ponderival::configureApplication();
+    const QStringList installed = QFontDatabase::families();
+    for (const ponderival::form::Font &font :
+         {ponderival::form::windowFont, ponderival::form::titleFont}) {
+        const QFont asked = ponderival::qt::toQFont(font);
+        const ponderival::form::Face &face = ponderival::form::faceOf(font);
+        const QString expected = ponderival::qt::toQString(
+            installed.contains(ponderival::qt::toQString(face.name), Qt::CaseInsensitive)
+                ? face.name
+                : face.substitute);
+        // Qt keeps a substitute's name in lower case.
+        QCOMPARE(asked.family().toLower(), expected.toLower());
+        QCOMPARE(QFontInfo(asked).family(), expected);
+    }
 }
 
 void tst_Startup::sharedMemoryImagesOffUnlessChosen_data()

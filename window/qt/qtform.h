@@ -38,9 +38,12 @@ namespace ponderival::qt {
             form::pixels(place.height)};
 }
 
+// In the described face, or in its substitute where the system lacks the face
+// (configureApplication() registers those): asking for a face the system lacks would cost Qt a
+// fontconfig search for other faces, at start-up, before it tried the substitute.
 [[nodiscard]] inline QFont toQFont(const form::Font &font)
 {
-    QFont qtFont(toQString(font.face));
+    QFont qtFont(QFont::substitute(toQString(font.face)));
     qtFont.setPointSizeF(font.points);
     qtFont.setBold(font.bold);
     // Every text of the window is in its own face, so Qt need not line up other faces to fall
