@@ -4,6 +4,7 @@
 #include "widetext.h"
 #include "windowdriver.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
@@ -55,6 +56,42 @@ constexpr std::pair<int, WORD> refusedCommands[]{{firstControlId - 1, BN_CLICKED
                                                  {controlId(form::cmdStop), BN_SETFOCUS},
                                                  {controlId(form::cmdStop), 0xFFFF},
                                                  {controlId(form::cmdEsc), BN_KILLFOCUS}};
+
+// The desktop's density for the programs started while it lasts, as the display settings set it:
+// Wine reads it as each program starts.
+class DesktopDensity
+{
+public:
+    explicit DesktopDensity(DWORD dpi)
+    {
+        RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0,
+                        KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &m_key, nullptr);
+        DWORD size = sizeof(m_before);
+        m_had = RegQueryValueExW(m_key, L"LogPixels", nullptr, nullptr,
+                                 reinterpret_cast<BYTE *>(&m_before), &size) == ERROR_SUCCESS;
+        RegSetValueExW(m_key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&dpi),
+                       sizeof(dpi));
+    }
+    ~DesktopDensity()
+    {
+        if (m_had) {
+            RegSetValueExW(m_key, L"LogPixels", 0, REG_DWORD,
+                           reinterpret_cast<const BYTE *>(&m_before), sizeof(m_before));
+        } else {
+            RegDeleteValueW(m_key, L"LogPixels");
+        }
+        RegCloseKey(m_key);
+    }
+    DesktopDensity(const DesktopDensity &) = delete;
+    DesktopDensity &operator=(const DesktopDensity &) = delete;
+    DesktopDensity(DesktopDensity &&) = delete;
+    DesktopDensity &operator=(DesktopDensity &&) = delete;
+
+private:
+    HKEY m_key = nullptr;
+    DWORD m_before = 0;
+    bool m_had = false;
+};
 
 } // namespace
 
@@ -200,4 +237,24 @@ TEST(RealProgram, RefusesCommandsFromOutsideTheTableAndEndsWithStatusZeroOnCmdEs
     EXPECT_EQ(program.waitForExit(0), STILL_ACTIVE);
     WindowDriver::clickOn(esc);
     EXPECT_EQ(program.waitForExit(), 0U);
+}
+
+// On a denser desktop the window opens at its size for that density, still in the middle of the
+// work area, though it is first made at the usual density's size.
+TEST(RealProgram, OpensAtItsSizeInTheMiddleOfADenserDesktop)
+{
+    const DesktopDensity dense(144);
+    const ChildProcess program(hostProgram(PONDERIVAL_EXECUTABLE));
+    const HWND window = program.waitForWindow();
+    ASSERT_NE(window, nullptr);
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    // 314 by 292 pixels at 96 dpi, half as large again.
+    EXPECT_EQ(frame.right - frame.left, 471);
+    EXPECT_EQ(frame.bottom - frame.top, 438);
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_LE(std::abs(frame.left + frame.right - work.left - work.right), 1);
+    EXPECT_LE(std::abs(frame.top + frame.bottom - work.top - work.bottom), 1);
+    EXPECT_EQ(program.close(window), 0U);
 }
